@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Draws the two pictures of Quorvane next to this script:
+#   Help.png      30 x 30   a white question mark in a round blue badge, transparent outside
+#   Quorvane.png 414 x 70   the product banner
+# Needs ImageMagick (convert) and the DejaVu fonts. Run it again to remake both files.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+font_dir="${DEJAVU_DIR:-/usr/share/fonts/truetype/dejavu}"
+sans_bold="$font_dir/DejaVuSans-Bold.ttf"
+serif_italic="$font_dir/DejaVuSerif-Italic.ttf"
+
+die() { echo "make_pictures.sh: $*" >&2; exit 1; }
+
+command -v convert >/dev/null 2>&1 || die "ImageMagick 'convert' was not found; install imagemagick"
+for f in "$sans_bold" "$serif_italic"; do
+  [[ -r "$f" ]] || die "font file $f is missing; install fonts-dejavu-core and fonts-dejavu-extra (or set DEJAVU_DIR)"
+done
+
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+
+# ---------------------------------------------------------------------------------------------
+# Help.png: drawn eight times larger, then reduced, so that the circle's rim and the glyph are
+# smoothly antialiased at 30 x 30.
+# ---------------------------------------------------------------------------------------------
+S=8                      # supersampling factor
+HS=$((30 * S))           # 240
+c=$((HS / 2))            # centre
+r=$((14 * S))            # radius: 14 px, leaving one pixel of air for the soft edge
+
+# Badge: a calm blue with a faint top-to-bottom shading, and a slightly darker rim.
+convert -size "${HS}x${HS}" gradient:'#3b7cc4-#2a62a6' "$tmp/shade.png"
+convert -size "${HS}x${HS}" xc:none -fill white \
+  -draw "circle $c,$c $c,$((c - r))" "$tmp/disc_mask.png"
+convert "$tmp/shade.png" "$tmp/disc_mask.png" -alpha off -compose CopyOpacity -composite \
+  -fill none -stroke '#24558f' -strokewidth $((S * 3 / 4)) \
+  -draw "circle $c,$c $c,$((c - r + S * 3 / 8))" \
+  "$tmp/badge.png"
+
+# The question mark, white, centred on the badge (the glyph's ink box is centred, not its
+# text line, so the mark sits in the optical middle).
+convert -background none -fill white -font "$sans_bold" -pointsize $((21 * S)) \
+  label:'?' -trim +repage "$tmp/qmark.png"
+convert "$tmp/badge.png" "$tmp/qmark.png" -gravity center -geometry +0+0 -composite \
+  -filter Lanczos -resize 30x30 \
+  -strip -define png:exclude-chunks=date,time "PNG32:$here/Help.png"
+
+# ---------------------------------------------------------------------------------------------
+# Quorvane.png: 414 x 70. In the main window its top 10 rows are cut off and a one-line
+# credit label covers x 104..229, y 52..72, so the name lies within rows 12..50 and the band
+# x 100..235, rows 50..70 stays plain white.
+# ---------------------------------------------------------------------------------------------
+W=414
+H=70
+B=4                      # supersampling factor of the motif
+navy='#1d3d6e'
+blue='#2f6db5'
+maroon='#8c2f39'
+
+# Motif: two overlapping bell curves over a short axis, x 9..95, rows 13..45 (drawn at 4x).
+bell_path() { # centre, sd, height, baseline, x0, x1 (all in 4x pixels) -> SVG-like path
+  awk -v mu="$1" -v sd="$2" -v h="$3" -v y0="$4" -v x0="$5" -v x1="$6" 'BEGIN {
+    printf "M %d,%d", x0, y0
+    for (x = x0; x <= x1; x += 2) {
+      z = (x - mu) / sd
+      printf " L %.1f,%.1f", x, y0 - h * exp(-z * z / 2)
+    }
+    printf " L %d,%d Z", x1, y0
+  }'
+}
+base=$((44 * B))
+left=$((12 * B))
+right=$((92 * B))
+p1="$(bell_path $((42 * B)) $((10 * B)) $((30 * B)) "$base" "$left" "$right")"
+p2="$(bell_path $((62 * B)) $((10 * B)) $((30 * B)) "$base" "$left" "$right")"
+convert -size "$((W * B))x$((H * B))" xc:none \
+  -fill 'rgba(47,109,181,0.22)' -stroke "$blue" -strokewidth $((B * 3 / 2)) \
+  -draw "path '$p1'" \
+  -fill 'rgba(140,47,57,0.16)' -stroke "$maroon" -strokewidth $((B * 3 / 2)) \
+  -draw "path '$p2'" \
+  -stroke "$navy" -strokewidth $((B * 3 / 2)) \
+  -draw "line $((10 * B)),$base $((94 * B)),$base" \
+  -filter Lanczos -resize "${W}x${H}" "$tmp/motif.png"
+
+# Name: large and bold, its ink within rows 16..49 (the tail of the Q the lowest), left edge at
+# x 101 to line up with the credit label beneath it. A thin divider and an italic "t z F" mark
+# balance the right-hand end.
+convert -size "${W}x${H}" xc:white \
+  "$tmp/motif.png" -composite \
+  -font "$sans_bold" -pointsize 38 -fill "$navy" -kerning 0.5 \
+  -annotate +100+44 'Quorvane' \
+  -fill '#b9c9de' -draw "rectangle 325,17 325,45" \
+  -font "$serif_italic" -pointsize 24 -fill "$maroon" -kerning 4 \
+  -annotate +338+39 't z F' \
+  -strip -define png:exclude-chunks=date,time "PNG24:$here/Quorvane.png"
+
+echo "wrote $here/Help.png and $here/Quorvane.png"

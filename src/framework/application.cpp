@@ -1,0 +1,118 @@
+#include "framework/application.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleFactory>
+#include <QTimer>
+#include <vector>
+
+#include "framework/controls.h"
+#include "framework/qt_detail.h"
+#include "framework/window.h"
+#include "framework/window_widget.h"
+
+namespace fw {
+namespace {
+
+int gArgc = 1;
+char gProgramName[] = "quorvane";
+char* gDefaultArgv[] = {gProgramName, nullptr};
+char** gArgv = gDefaultArgv;
+Application* gCurrent = nullptr;
+
+// The window's own KeyDown and MouseDown see every key press and click in the window before the
+// control under it does; a true result ends the event there.
+class EventRouter : public QApplication {
+ public:
+  using QApplication::QApplication;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
+      auto* widget = qobject_cast<QWidget*>(receiver);
+      if (Window* window = OwnerOf(widget); window && RouteToWindow(*window, *widget, *event)) {
+        return true;
+      }
+    }
+    return QApplication::notify(receiver, event);
+  }
+
+ private:
+  static bool RouteToWindow(Window& window, QWidget& widget, QEvent& event) {
+    if (event.type() == QEvent::KeyPress) {
+      const auto& key = static_cast<QKeyEvent&>(event);
+      if (key.text().isEmpty()) return false;
+      return window.Event_KeyDown(detail::FromQt(key.text()));
+    }
+    const auto& mouse = static_cast<QMouseEvent&>(event);
+    QWidget* content = static_cast<QMainWindow*>(window.Widget())->centralWidget();
+    const QPoint at = content->mapFromGlobal(widget.mapToGlobal(mouse.position().toPoint()));
+    return window.Event_MouseDown(at.x(), at.y());
+  }
+};
+
+}  // namespace
+
+struct Application::Impl {
+  std::unique_ptr<EventRouter> qt;
+};
+
+void Application::SetArguments(int argc, char** argv) {
+  if (argc > 0 && argv) {
+    gArgc = argc;
+    gArgv = argv;
+  }
+}
+
+void Application::SetSupportsHiDPI(bool supported) {
+  // Qt 6 always scales; pass fractional factors through so the layout stays crisp at 125 % too.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      supported ? Qt::HighDpiScaleFactorRoundingPolicy::PassThrough
+                : Qt::HighDpiScaleFactorRoundingPolicy::Round);
+}
+
+Application::Application() : impl_(std::make_unique<Impl>()) {
+  impl_->qt = std::make_unique<EventRouter>(gArgc, gArgv);
+  // Closing the last window quits only when no timer is about to show another (QuitIfIdle).
+  QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  gCurrent = this;
+}
+
+Application::~Application() {
+  if (gCurrent == this) gCurrent = nullptr;
+}
+
+Application* Application::Current() {
+  return gCurrent;
+}
+
+void Application::SetVersionData(const VersionData& data) {
+  version_ = data;
+  QApplication::setApplicationName(detail::ToQt(data.name));
+  QApplication::setApplicationDisplayName(detail::ToQt(data.name));
+  QApplication::setApplicationVersion(detail::ToQt(data.shortVersion));
+}
+
+void Application::Initialise(std::function<void()> whenReady) {
+  QTimer::singleShot(0, impl_->qt.get(), std::move(whenReady));
+}
+
+int Application::Run() {
+  return QApplication::exec();
+}
+
+void Application::Quit() {
+  QApplication::quit();
+}
+
+void Application::QuitIfIdle() {
+  QTimer::singleShot(0, impl_->qt.get(), [] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->isVisible() && OwnerOf(top)) return;
+    }
+    if (!Timer::AnyPending()) QApplication::quit();
+  });
+}
+
+}  // namespace fw

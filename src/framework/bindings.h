@@ -1,0 +1,79 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <variant>
+
+#include "framework/controls.h"
+
+// Event bindings as data: a window keeps a table of (control, event, member handler) and the
+// framework connects each row when the control is made.
+namespace fw {
+
+enum class Event { Open, Action, KeyDown, MouseDown, Change };
+
+template <class W>
+using EventHandler =
+    std::variant<void (W::*)(PushButton&), void (W::*)(RadioButton&),
+                 bool (W::*)(TextField&, const std::string&), bool (W::*)(Canvas&, int, int),
+                 void (W::*)(Canvas&), void (W::*)(TabPanel&), void (W::*)(Timer&)>;
+
+template <class W>
+struct EventBinding {
+  const char* control;
+  Event event;
+  EventHandler<W> handler;
+};
+
+namespace detail {
+template <class T>
+T& As(Object& object) {
+  if (auto* typed = dynamic_cast<T*>(&object)) return *typed;
+  throw std::logic_error("event bound to " + object.Name() + ", a control of another class");
+}
+}  // namespace detail
+
+template <class W>
+void Bind(W& window, Object& control, const EventBinding<W>& binding) {
+  std::visit(
+      [&](auto handler) {
+        using H = decltype(handler);
+        if constexpr (std::is_same_v<H, void (W::*)(PushButton&)>) {
+          auto& button = detail::As<PushButton>(control);
+          auto call = [&window, handler](PushButton& b) { (window.*handler)(b); };
+          binding.event == Event::Open ? button.OnOpen(call) : button.OnAction(call);
+        } else if constexpr (std::is_same_v<H, void (W::*)(RadioButton&)>) {
+          detail::As<RadioButton>(control).OnAction(
+              [&window, handler](RadioButton& b) { (window.*handler)(b); });
+        } else if constexpr (std::is_same_v<H, bool (W::*)(TextField&, const std::string&)>) {
+          detail::As<TextField>(control).OnKeyDown(
+              [&window, handler](TextField& f, const std::string& key) {
+                return (window.*handler)(f, key);
+              });
+        } else if constexpr (std::is_same_v<H, bool (W::*)(Canvas&, int, int)>) {
+          detail::As<Canvas>(control).OnMouseDown(
+              [&window, handler](Canvas& c, int x, int y) { return (window.*handler)(c, x, y); });
+        } else if constexpr (std::is_same_v<H, void (W::*)(Canvas&)>) {
+          detail::As<Canvas>(control).OnOpen(
+              [&window, handler](Canvas& c) { (window.*handler)(c); });
+        } else if constexpr (std::is_same_v<H, void (W::*)(TabPanel&)>) {
+          detail::As<TabPanel>(control).OnChange(
+              [&window, handler](TabPanel& t) { (window.*handler)(t); });
+        } else {
+          detail::As<Timer>(control).OnAction(
+              [&window, handler](Timer& t) { (window.*handler)(t); });
+        }
+      },
+      binding.handler);
+}
+
+// Binds every row of the table that names this control.
+template <class W, class Table>
+void BindAll(W& window, Object& control, const Table& table) {
+  for (const auto& binding : table) {
+    if (control.Name() == binding.control) Bind(window, control, binding);
+  }
+}
+
+}  // namespace fw

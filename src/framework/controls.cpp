@@ -1,0 +1,586 @@
+#include "framework/controls.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+#include <QValidator>
+#include <set>
+
+#include "framework/application.h"
+#include "framework/control_spec.h"
+#include "framework/qt_detail.h"
+
+namespace fw {
+namespace detail {
+
+QFont ToFont(const Font& font) {
+  QFont qfont = QFontDatabase::systemFont(font.name == "Courier" ? QFontDatabase::FixedFont
+                                                                 : QFontDatabase::GeneralFont);
+  qfont.setPixelSize(static_cast<int>(font.size + 0.5));
+  qfont.setBold(font.bold);
+  qfont.setItalic(font.italic);
+  return qfont;
+}
+
+Qt::Alignment ToAlignment(int alignment) {
+  switch (alignment) {
+    case kAlignCenter:
+      return Qt::AlignHCenter | Qt::AlignVCenter;
+    case kAlignRight:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    default:
+      return Qt::AlignLeft | Qt::AlignVCenter;
+  }
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::FromQt;
+using detail::ToQt;
+
+void SetTextColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t rgb) {
+  QPalette palette = widget->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, role, detail::ToColor(rgb));
+  }
+  widget->setPalette(palette);
+}
+
+// The key as the KeyDown handlers see it, or nothing for keys that type no character: those
+// keep their usual editing and menu work and never reach the handlers.
+bool KeyText(const QKeyEvent& event, std::string& key) {
+  switch (event.key()) {
+    case Qt::Key_Backspace:
+      key = "\b";
+      return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      key = "\t";
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      key = "\r";
+      return true;
+    default:
+      break;
+  }
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const QString text = event.text();
+  if (text.isEmpty() || text[0].unicode() < 0x20 || text[0].unicode() == 0x7F) return false;
+  key = FromQt(text);
+  return true;
+}
+
+// Limits what the user types or pastes to the field's limit, cutting a paste short as a native
+// limit does, but leaves text that the program assigns whole.
+class LimitValidator : public QValidator {
+ public:
+  LimitValidator(TextField& field, QLineEdit* edit) : QValidator(edit), field_(field), edit_(edit) {
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString& t) { last_ = t; });
+  }
+
+  State validate(QString& input, int& pos) const override {
+    const int limit = field_.LimitText();
+    if (field_.Assigning() || limit <= 0 || input.size() <= limit) return Acceptable;
+    // What was there before keeps its place; of the inserted run only what fits is kept.
+    int common = 0;
+    while (common < last_.size() && common < input.size() && last_[common] == input[common]) {
+      ++common;
+    }
+    const int inserted = pos - common;
+    const int room = limit - (static_cast<int>(input.size()) - inserted);
+    if (inserted <= 0 || room <= 0) return Invalid;
+    input = input.left(common + room) + input.mid(pos);
+    pos = common + room;
+    return Acceptable;
+  }
+
+ private:
+  TextField& field_;
+  QLineEdit* edit_;
+  QString last_;
+};
+
+class LineEdit : public QLineEdit {
+ public:
+  LineEdit(TextField& field, QWidget* parent) : QLineEdit(parent), field_(field) {}
+
+ protected:
+  // Tab is taken by focus handling before keyPressEvent, so keys are judged here.
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::KeyPress) {
+      std::string key;
+      if (KeyText(static_cast<QKeyEvent&>(*e), key) && field_.RaiseKeyDown(key)) {
+        e->accept();
+        return true;
+      }
+    }
+    return QLineEdit::event(e);
+  }
+
+ private:
+  TextField& field_;
+};
+
+class RadioWidget : public QRadioButton {
+ public:
+  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
+};
+
+class CanvasWidget : public QWidget {
+ public:
+  CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (canvas_.Backdrop().IsNull()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), canvas_.Backdrop().Pixmap());
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    const QPoint at = event->position().toPoint();
+    if (!canvas_.RaiseMouseDown(at.x(), at.y())) event->ignore();
+  }
+
+ private:
+  Canvas& canvas_;
+};
+
+// Tabs across the top, centred, over a framed pane; each tab's page covers the whole panel so
+// that its controls are placed in the panel's own coordinates.
+class TabPanelWidget : public QWidget {
+ public:
+  explicit TabPanelWidget(QWidget* parent)
+      : QWidget(parent),
+        pane_(new QFrame(this)),
+        pages_(new QStackedWidget(this)),
+        bar_(new QTabBar(this)) {
+    pane_->setFrameShape(QFrame::StyledPanel);
+    pages_->setAutoFillBackground(false);
+    bar_->setDrawBase(false);
+    bar_->setExpanding(false);
+    QObject::connect(bar_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
+  }
+
+  QTabBar* Bar() const { return bar_; }
+  QStackedWidget* Pages() const { return pages_; }
+
+  void AddTab(const QString& caption) {
+    auto* page = new QWidget(pages_);
+    page->setAutoFillBackground(false);
+    pages_->addWidget(page);
+    bar_->addTab(caption);
+    Arrange();
+  }
+
+  void Arrange() {
+    const QSize bar = bar_->sizeHint();
+    bar_->setGeometry((width() - bar.width()) / 2, 0, bar.width(), bar.height());
+    pane_->setGeometry(0, bar.height() / 2, width(), height() - bar.height() / 2);
+    pages_->setGeometry(0, 0, width(), height());
+    bar_->raise();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override { Arrange(); }
+
+ private:
+  QFrame* pane_;
+  QStackedWidget* pages_;
+  QTabBar* bar_;
+};
+
+}  // namespace
+
+// --- Object and Control ------------------------------------------------------------------
+
+Object::~Object() = default;
+
+Control::Control(std::string name, QWidget* widget) : Object(std::move(name)), widget_(widget) {
+  widget_->setObjectName(ToQt(Name()));
+}
+
+void Control::SetVisible(bool visible) {
+  visible_ = visible;
+  widget_->setVisible(visible);
+}
+
+bool Control::Enabled() const {
+  return widget_->isEnabled();
+}
+void Control::SetEnabled(bool enabled) {
+  widget_->setEnabled(enabled);
+}
+std::string Control::HelpTag() const {
+  return FromQt(widget_->toolTip());
+}
+void Control::SetHelpTag(const std::string& tooltip) {
+  widget_->setToolTip(ToQt(tooltip));
+}
+void Control::SetFocus() {
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+bool Control::HasFocus() const {
+  return widget_->window()->focusWidget() == widget_;
+}
+
+void Control::Apply(const ControlSpec& spec) {
+  widget_->setFont(detail::ToFont(spec.font));
+  widget_->setToolTip(ToQt(spec.tooltip));
+  widget_->setEnabled(spec.enabled);
+  SetVisible(spec.visible);
+  if (!spec.tabStop) {
+    widget_->setFocusPolicy(widget_->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+  }
+}
+
+// --- TextField ---------------------------------------------------------------------------
+
+TextField::TextField(std::string name, QWidget* parent)
+    : Control(std::move(name), new LineEdit(*this, parent)) {
+  auto* edit = static_cast<QLineEdit*>(Widget());
+  edit->setValidator(new LimitValidator(*this, edit));
+}
+
+std::string TextField::Text() const {
+  return FromQt(static_cast<QLineEdit*>(Widget())->text());
+}
+
+void TextField::SetText(const std::string& text) {
+  assigning_ = true;
+  static_cast<QLineEdit*>(Widget())->setText(ToQt(text));
+  assigning_ = false;
+}
+
+bool TextField::ReadOnly() const {
+  return static_cast<QLineEdit*>(Widget())->isReadOnly();
+}
+void TextField::SetReadOnly(bool readOnly) {
+  static_cast<QLineEdit*>(Widget())->setReadOnly(readOnly);
+}
+
+bool TextField::RaiseKeyDown(const std::string& key) {
+  return keyDown_ && keyDown_(*this, key);
+}
+
+void TextField::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  auto* edit = static_cast<QLineEdit*>(Widget());
+  edit->setAlignment(detail::ToAlignment(spec.alignment));
+  edit->setFrame(true);
+  SetTextColor(edit, QPalette::Text, spec.textColor);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, detail::ToColor(spec.backgroundColor));
+  edit->setPalette(palette);
+  SetReadOnly(spec.readOnly);
+  SetLimitText(spec.maxChars);
+  SetText(spec.text);
+}
+
+// --- TextArea ----------------------------------------------------------------------------
+
+TextArea::TextArea(std::string name, QWidget* parent)
+    : Control(std::move(name), new QPlainTextEdit(parent)) {}
+
+std::string TextArea::Text() const {
+  return FromQt(static_cast<QPlainTextEdit*>(Widget())->toPlainText());
+}
+
+void TextArea::SetText(const std::string& text) {
+  QString lines = ToQt(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  lines.replace(QChar('\r'), QChar('\n'));
+  static_cast<QPlainTextEdit*>(Widget())->setPlainText(lines);
+}
+
+bool TextArea::ReadOnly() const {
+  return static_cast<QPlainTextEdit*>(Widget())->isReadOnly();
+}
+void TextArea::SetReadOnly(bool readOnly) {
+  static_cast<QPlainTextEdit*>(Widget())->setReadOnly(readOnly);
+}
+
+void TextArea::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  auto* edit = static_cast<QPlainTextEdit*>(Widget());
+  edit->setVerticalScrollBarPolicy(spec.hasVerticalScrollbar ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit->setTabChangesFocus(true);
+  SetTextColor(edit, QPalette::Text, spec.textColor);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, detail::ToColor(spec.backgroundColor));
+  edit->setPalette(palette);
+  SetReadOnly(spec.readOnly);
+  SetText(spec.text);
+}
+
+// --- Label and GroupBox ------------------------------------------------------------------
+
+Label::Label(std::string name, QWidget* parent) : Control(std::move(name), new QLabel(parent)) {}
+
+std::string Label::Text() const {
+  return FromQt(static_cast<QLabel*>(Widget())->text());
+}
+void Label::SetText(const std::string& text) {
+  static_cast<QLabel*>(Widget())->setText(ToQt(text));
+}
+
+void Label::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  auto* label = static_cast<QLabel*>(Widget());
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(detail::ToAlignment(spec.alignment));
+  label->setWordWrap(spec.multiline);
+  label->setFocusPolicy(Qt::NoFocus);
+  // A label keeps its colour when its parent is disabled: the colour is part of its look.
+  SetTextColor(label, QPalette::WindowText, spec.textColor);
+  if (spec.hasBackground) {
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, detail::ToColor(spec.backgroundColor));
+    label->setPalette(palette);
+  }
+  SetText(spec.text);
+}
+
+GroupBox::GroupBox(std::string name, QWidget* parent)
+    : Control(std::move(name), new QGroupBox(parent)) {}
+
+std::string GroupBox::Caption() const {
+  return FromQt(static_cast<QGroupBox*>(Widget())->title());
+}
+void GroupBox::SetCaption(const std::string& caption) {
+  static_cast<QGroupBox*>(Widget())->setTitle(ToQt(caption));
+}
+
+void GroupBox::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  Widget()->setFocusPolicy(Qt::NoFocus);
+  SetCaption(spec.text);
+}
+
+// --- RadioButton -------------------------------------------------------------------------
+
+RadioButton::RadioButton(std::string name, QWidget* parent)
+    : Control(std::move(name), new RadioWidget(parent)) {
+  auto* radio = static_cast<QRadioButton*>(Widget());
+  // A selection by the user (click or arrow keys) runs Action; one from code runs it in SetValue.
+  QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool checked) {
+    if (checked && !settingFromCode_) RaiseAction();
+  });
+}
+
+bool RadioButton::Value() const {
+  return static_cast<QRadioButton*>(Widget())->isChecked();
+}
+
+void RadioButton::SetValue(bool selected) {
+  auto* radio = static_cast<QRadioButton*>(Widget());
+  settingFromCode_ = true;
+  if (selected) {
+    radio->setChecked(true);
+  } else if (radio->isChecked()) {
+    // The selected button of an exclusive group refuses to be cleared unless it leaves it.
+    radio->setAutoExclusive(false);
+    radio->setChecked(false);
+    radio->setAutoExclusive(true);
+  }
+  settingFromCode_ = false;
+  if (selected) RaiseAction();
+}
+
+std::string RadioButton::Caption() const {
+  return FromQt(static_cast<QRadioButton*>(Widget())->text());
+}
+void RadioButton::SetCaption(const std::string& caption) {
+  static_cast<QRadioButton*>(Widget())->setText(ToQt(caption));
+}
+
+void RadioButton::RaiseAction() {
+  if (action_) action_(*this);
+}
+
+void RadioButton::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  SetCaption(spec.text);
+  settingFromCode_ = true;
+  static_cast<QRadioButton*>(Widget())->setChecked(spec.value);
+  settingFromCode_ = false;
+}
+
+// --- PushButton --------------------------------------------------------------------------
+
+PushButton::PushButton(std::string name, QWidget* parent)
+    : Control(std::move(name), new QPushButton(parent)) {
+  auto* button = static_cast<QPushButton*>(Widget());
+  QObject::connect(button, &QPushButton::clicked, button, [this] { Push(); });
+}
+
+void PushButton::Push() {
+  if (action_) action_(*this);
+}
+
+std::string PushButton::Caption() const {
+  return FromQt(static_cast<QPushButton*>(Widget())->text());
+}
+void PushButton::SetCaption(const std::string& caption) {
+  static_cast<QPushButton*>(Widget())->setText(ToQt(caption));
+}
+
+void PushButton::RaiseOpen() {
+  if (open_) open_(*this);
+}
+
+void PushButton::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  auto* button = static_cast<QPushButton*>(Widget());
+  button->setDefault(spec.isDefault);
+  button->setAutoDefault(false);
+  SetCaption(spec.text);
+}
+
+// --- TabPanel ----------------------------------------------------------------------------
+
+TabPanel::TabPanel(std::string name, QWidget* parent)
+    : Control(std::move(name), new TabPanelWidget(parent)) {
+  auto* panel = static_cast<TabPanelWidget*>(Widget());
+  QObject::connect(panel->Bar(), &QTabBar::currentChanged, panel, [this](int) { RaiseChange(); });
+}
+
+int TabPanel::Value() const {
+  return static_cast<TabPanelWidget*>(Widget())->Bar()->currentIndex();
+}
+void TabPanel::SetValue(int tab) {
+  static_cast<TabPanelWidget*>(Widget())->Bar()->setCurrentIndex(tab);
+}
+int TabPanel::TabCount() const {
+  return static_cast<TabPanelWidget*>(Widget())->Bar()->count();
+}
+std::string TabPanel::TabCaption(int tab) const {
+  return FromQt(static_cast<TabPanelWidget*>(Widget())->Bar()->tabText(tab));
+}
+QWidget* TabPanel::Page(int tab) const {
+  return static_cast<TabPanelWidget*>(Widget())->Pages()->widget(tab);
+}
+
+void TabPanel::RaiseChange() {
+  if (change_) change_(*this);
+}
+
+void TabPanel::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  auto* panel = static_cast<TabPanelWidget*>(Widget());
+  panel->Bar()->setFont(detail::ToFont(spec.font));
+  for (const QString& caption : ToQt(spec.text).split(QChar('\r'), Qt::SkipEmptyParts)) {
+    panel->AddTab(caption);
+  }
+  panel->Bar()->setCurrentIndex(spec.selectedTab);
+}
+
+// --- Canvas and Separator ----------------------------------------------------------------
+
+Canvas::Canvas(std::string name, QWidget* parent)
+    : Control(std::move(name), new CanvasWidget(*this, parent)) {}
+
+void Canvas::SetBackdrop(const Picture& picture) {
+  backdrop_ = picture;
+  Widget()->update();
+}
+
+void Canvas::RaiseOpen() {
+  if (open_) open_(*this);
+}
+
+bool Canvas::RaiseMouseDown(int x, int y) {
+  return mouseDown_ && mouseDown_(*this, x, y);
+}
+
+void Canvas::Apply(const ControlSpec& spec) {
+  Control::Apply(spec);
+  Widget()->setFocusPolicy(spec.allowFocus ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+Separator::Separator(std::string name, QWidget* parent)
+    : Control(std::move(name), new QFrame(parent)) {
+  auto* line = static_cast<QFrame*>(Widget());
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setFocusPolicy(Qt::NoFocus);
+}
+
+// --- Timer -------------------------------------------------------------------------------
+
+namespace {
+std::set<const Timer*>& LiveTimers() {
+  static std::set<const Timer*> timers;
+  return timers;
+}
+}  // namespace
+
+Timer::Timer(std::string name) : Object(std::move(name)), timer_(std::make_unique<QTimer>()) {
+  QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Expire(); });
+  LiveTimers().insert(this);
+}
+
+Timer::~Timer() {
+  LiveTimers().erase(this);
+}
+
+bool Timer::AnyPending() {
+  for (const Timer* timer : LiveTimers()) {
+    if (timer->Pending()) return true;
+  }
+  return false;
+}
+
+void Timer::SetRunMode(int mode) {
+  runMode_ = mode;
+  timer_->stop();
+  if (mode == kOff) return;
+  timer_->setSingleShot(mode == kSingle);
+  timer_->start(period_);
+}
+
+void Timer::SetPeriod(int milliseconds) {
+  period_ = milliseconds;
+  if (timer_->isActive()) timer_->start(period_);
+}
+
+bool Timer::Pending() const {
+  return timer_->isActive();
+}
+
+void Timer::Fire() {
+  if (!timer_->isActive()) return;
+  if (runMode_ == kSingle) timer_->stop();
+  Expire();
+}
+
+void Timer::Expire() {
+  if (runMode_ == kSingle) runMode_ = kOff;
+  if (action_) action_(*this);
+  if (auto* app = Application::Current()) app->QuitIfIdle();
+}
+
+void Timer::Apply(const ControlSpec& spec) {
+  period_ = spec.period;
+  SetRunMode(spec.runMode);
+}
+
+}  // namespace fw

@@ -1,0 +1,47 @@
+#include "framework/services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "framework/qt_detail.h"
+
+namespace fw {
+namespace {
+std::function<void(const std::string&)>& MsgBoxHandler() {
+  static std::function<void(const std::string&)> handler;
+  return handler;
+}
+std::function<void()>& BeepHandler() {
+  static std::function<void()> handler;
+  return handler;
+}
+}  // namespace
+
+void MsgBox(const std::string& text) {
+  if (MsgBoxHandler()) {
+    MsgBoxHandler()(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), detail::ToQt(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setObjectName(QStringLiteral("MsgBox"));
+  box.exec();
+}
+
+void Beep() {
+  if (BeepHandler()) {
+    BeepHandler()();
+    return;
+  }
+  QApplication::beep();
+}
+
+void SetMsgBoxHandler(std::function<void(const std::string&)> handler) {
+  MsgBoxHandler() = std::move(handler);
+}
+
+void SetBeepHandler(std::function<void()> handler) {
+  BeepHandler() = std::move(handler);
+}
+
+}  // namespace fw

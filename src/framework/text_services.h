@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Number formatting and text conversion, as every panel reads its fields and shows its results.
+// No GUI here, so the numerics tests and the fuzzer can use them alone.
+namespace fw {
+
+// Renders v through a mask: an optional leading "+" (always show the sign), "#" or "0" integer
+// placeholders, "." and as many "0" as decimals. "+####.000" gives "+0.636"; ".0000" gives
+// ".5407" (no digit before the point below 1). Infinities give "+INF"/"-INF", NaN "NaN".
+std::string Format(double v, const std::string& mask);
+
+// The number at the start of the text: leading blanks and tabs skipped, then the longest prefix
+// that reads as a decimal number; the rest is ignored; no number gives 0.
+double Val(const std::string& text);
+
+// Plain decimal digits of an integer.
+std::string Str(std::int64_t value);
+
+// Code of the first character (its first UTF-8 byte for ASCII, the code point otherwise);
+// 0 for the empty text.
+std::int64_t Asc(const std::string& text);
+
+}  // namespace fw

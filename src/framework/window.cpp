@@ -1,0 +1,411 @@
+#include "framework/window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
+
+#include "framework/application.h"
+#include "framework/menu.h"
+#include "framework/qt_detail.h"
+#include "framework/window_widget.h"
+
+namespace fw {
+namespace {
+
+using detail::FromQt;
+using detail::ToQt;
+
+std::map<std::type_index, Window*>& Instances() {
+  static std::map<std::type_index, Window*> instances;
+  return instances;
+}
+
+QKeySequence ToKeySequence(const std::string& shortcut) {
+  QString text = ToQt(shortcut);
+  text.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
+  return QKeySequence(text);
+}
+
+// The standard editing items act on the text control that has the focus.
+struct EditTarget {
+  QLineEdit* line = nullptr;
+  QPlainTextEdit* area = nullptr;
+};
+
+EditTarget FocusedText() {
+  QWidget* focus = QApplication::focusWidget();
+  return {qobject_cast<QLineEdit*>(focus), qobject_cast<QPlainTextEdit*>(focus)};
+}
+
+bool ClipboardHasText() {
+  return !QGuiApplication::clipboard()->text().isEmpty();
+}
+
+bool CanEdit(const std::string& item) {
+  const EditTarget target = FocusedText();
+  if (target.line) {
+    QLineEdit* e = target.line;
+    const bool writable = !e->isReadOnly();
+    if (item == "EditUndo") return writable && e->isUndoAvailable();
+    if (item == "EditCut" || item == "EditClear") return writable && e->hasSelectedText();
+    if (item == "EditCopy") return e->hasSelectedText();
+    if (item == "EditPaste") return writable && ClipboardHasText();
+    if (item == "EditSelectAll") return !e->text().isEmpty();
+  } else if (target.area) {
+    QPlainTextEdit* e = target.area;
+    const bool writable = !e->isReadOnly();
+    const bool selected = e->textCursor().hasSelection();
+    if (item == "EditUndo") return writable && e->document()->isUndoAvailable();
+    if (item == "EditCut" || item == "EditClear") return writable && selected;
+    if (item == "EditCopy") return selected;
+    if (item == "EditPaste") return writable && ClipboardHasText();
+    if (item == "EditSelectAll") return !e->document()->isEmpty();
+  }
+  return false;
+}
+
+bool DoEdit(const std::string& item) {
+  const EditTarget target = FocusedText();
+  if (!CanEdit(item)) return false;
+  if (QLineEdit* e = target.line) {
+    if (item == "EditUndo") e->undo();
+    if (item == "EditCut") e->cut();
+    if (item == "EditCopy") e->copy();
+    if (item == "EditPaste") e->paste();
+    if (item == "EditClear") e->del();
+    if (item == "EditSelectAll") e->selectAll();
+    return true;
+  }
+  QPlainTextEdit* e = target.area;
+  if (item == "EditUndo") e->undo();
+  if (item == "EditCut") e->cut();
+  if (item == "EditCopy") e->copy();
+  if (item == "EditPaste") e->paste();
+  if (item == "EditClear") e->textCursor().removeSelectedText();
+  if (item == "EditSelectAll") e->selectAll();
+  return true;
+}
+
+bool IsEditItem(const std::string& name) {
+  return name == "EditUndo" || name == "EditCut" || name == "EditCopy" || name == "EditPaste" ||
+         name == "EditClear" || name == "EditSelectAll";
+}
+
+std::unique_ptr<Object> MakeObject(const ControlSpec& spec, QWidget* parent) {
+  switch (spec.cls) {
+    case ControlClass::Label:
+      return std::make_unique<Label>(spec.name, parent);
+    case ControlClass::TextField:
+      return std::make_unique<TextField>(spec.name, parent);
+    case ControlClass::TextArea:
+      return std::make_unique<TextArea>(spec.name, parent);
+    case ControlClass::GroupBox:
+      return std::make_unique<GroupBox>(spec.name, parent);
+    case ControlClass::RadioButton:
+      return std::make_unique<RadioButton>(spec.name, parent);
+    case ControlClass::PushButton:
+      return std::make_unique<PushButton>(spec.name, parent);
+    case ControlClass::Canvas:
+      return std::make_unique<Canvas>(spec.name, parent);
+    case ControlClass::Separator:
+      return std::make_unique<Separator>(spec.name, parent);
+    case ControlClass::TabPanel:
+      return std::make_unique<TabPanel>(spec.name, parent);
+    case ControlClass::Timer:
+      return std::make_unique<Timer>(spec.name);
+  }
+  throw std::logic_error("unknown control class for " + spec.name);
+}
+
+}  // namespace
+
+Window* OwnerOf(const QWidget* widget) {
+  if (!widget) return nullptr;
+  auto* top = dynamic_cast<const WindowWidget*>(widget->window());
+  return top && !top->closing ? &top->Owner() : nullptr;
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event) {
+  // A window without a close button is never closed by the user.
+  if (!owner_.properties_.hasCloseButton) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  owner_.ClosedByUser();
+}
+
+// --- instances ---------------------------------------------------------------------------
+
+Window* Window::Find(std::type_index type) {
+  auto found = Instances().find(type);
+  return found == Instances().end() ? nullptr : found->second;
+}
+
+void Window::Register(std::type_index type, Window* window) {
+  Instances()[type] = window;
+  window->type_ = type;
+}
+
+int Window::Count() {
+  return static_cast<int>(Instances().size());
+}
+
+Window::Window() : widget_(new WindowWidget(*this)), content_(new QWidget) {
+  widget_->setCentralWidget(content_);
+  widget_->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Window::~Window() {
+  auto found = Instances().find(type_);
+  if (found != Instances().end() && found->second == this) Instances().erase(found);
+  static_cast<WindowWidget*>(widget_)->closing = true;
+  delete widget_;  // the Qt widgets first: they call back into the controls while they go
+  objects_.clear();
+}
+
+void Window::Construct() {
+  Layout();
+  CreateControls();
+  AddMenuHandlers();
+  OrderKeyboardFocus();
+  for (Object* object : order_) object->RaiseOpen();
+  Event_Open();
+  if (properties_.visible) Show();
+}
+
+void Window::ClosedByUser() {
+  Instances().erase(type_);
+  widget_->hide();
+  static_cast<WindowWidget*>(widget_)->closing = true;
+  // The instance goes once the close has been handled; nothing refers to it any more.
+  Window* self = this;
+  QMetaObject::invokeMethod(
+      QApplication::instance(), [self] { delete self; }, Qt::QueuedConnection);
+  if (auto* app = Application::Current()) app->QuitIfIdle();
+}
+
+void Window::Close() {
+  widget_->close();
+}
+
+// --- properties --------------------------------------------------------------------------
+
+void Window::ApplyProperties(const WindowProperties& properties) {
+  properties_ = properties;
+  widget_->setWindowTitle(ToQt(properties.title));
+  Qt::WindowFlags flags = Qt::Window;
+  if (properties.frame == Frame::Plain) {
+    flags |= Qt::FramelessWindowHint;
+  } else {
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (properties.hasCloseButton) flags |= Qt::WindowCloseButtonHint;
+    if (properties.hasMinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (properties.hasMaximizeButton) flags |= Qt::WindowMaximizeButtonHint;
+  }
+  widget_->setWindowFlags(flags);
+  if (properties.resizeable) {
+    content_->setMinimumSize(properties.minWidth, properties.minHeight);
+    content_->setMaximumSize(properties.maxWidth, properties.maxHeight);
+    widget_->resize(properties.width, properties.height);
+  } else {
+    content_->setFixedSize(properties.width, properties.height);
+    widget_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+  }
+  if (properties.hasBackgroundColor) {
+    QPalette palette = content_->palette();
+    palette.setColor(QPalette::Window, detail::ToColor(properties.backgroundColor));
+    content_->setPalette(palette);
+    content_->setAutoFillBackground(true);
+  }
+}
+
+std::string Window::Title() const {
+  return FromQt(widget_->windowTitle());
+}
+QWidget* Window::Widget() const {
+  return widget_;
+}
+
+void Window::Show() {
+  const bool first = !widget_->testAttribute(Qt::WA_WState_ExplicitShowHide);
+  if (first) {
+    widget_->adjustSize();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect frame(QPoint(0, 0), widget_->size());
+    if (properties_.placement == Placement::Cascade) {
+      const int step = 24 * (Count() % 8);
+      frame.moveTopLeft(screen.topLeft() + QPoint(40 + step, 40 + step));
+    } else {
+      frame.moveCenter(screen.center());
+    }
+    widget_->move(frame.topLeft());
+  }
+  widget_->show();
+  widget_->raise();
+  widget_->activateWindow();
+}
+
+void Window::Hide() {
+  widget_->hide();
+}
+bool Window::Visible() const {
+  return widget_->isVisible();
+}
+
+bool Window::Event_KeyDown(const std::string&) {
+  return false;
+}
+bool Window::Event_MouseDown(int, int) {
+  return false;
+}
+
+// --- menus -------------------------------------------------------------------------------
+
+void Window::SetMenuBar(MenuBar& menuBar) {
+  menuBar_ = &menuBar;
+  BuildMenus();
+}
+
+void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Window::HandleMenuItem(const std::string& itemName) {
+  auto found = menuHandlers_.find(itemName);
+  return found != menuHandlers_.end() && found->second && found->second();
+}
+
+void Window::BuildMenus() {
+  QMenuBar* bar = widget_->menuBar();
+  bar->clear();
+  for (size_t m = 0; m < menuBar_->Count(); ++m) {
+    const MenuItem& menuItem = menuBar_->Item(m);
+    QMenu* menu = bar->addMenu(ToQt(menuItem.Value()));
+    menu->setObjectName(ToQt(menuItem.Name()));
+    menu->menuAction()->setVisible(menuItem.Visible());
+    std::vector<std::pair<QAction*, std::string>> editActions;
+    for (size_t i = 0; i < menuItem.Count(); ++i) {
+      const MenuItem& item = menuItem.Item(i);
+      if (item.IsSeparator()) {
+        menu->addSeparator()->setObjectName(ToQt(item.Name()));
+        continue;
+      }
+      QAction* action = menu->addAction(ToQt(item.Value()));
+      action->setObjectName(ToQt(item.Name()));
+      action->setVisible(item.Visible());
+      action->setShortcut(ToKeySequence(item.Shortcut()));
+      const std::string name = item.Name();
+      if (item.ItemKind() == MenuItem::Kind::Quit) {
+        action->setMenuRole(QAction::QuitRole);
+        QObject::connect(action, &QAction::triggered, widget_, [] { Application::Quit(); });
+        continue;
+      }
+      QObject::connect(action, &QAction::triggered, widget_, [this, name] {
+        if (!HandleMenuItem(name) && IsEditItem(name)) DoEdit(name);
+      });
+      if (item.AutoEnabled() && IsEditItem(name)) editActions.emplace_back(action, name);
+    }
+    // Auto-enabled editing items follow what the focused text control can do right now.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [editActions] {
+      for (const auto& [action, name] : editActions) action->setEnabled(CanEdit(name));
+    });
+  }
+}
+
+// --- controls ----------------------------------------------------------------------------
+
+Object* Window::Find(const std::string& name) const {
+  auto found = objects_.find(name);
+  return found == objects_.end() ? nullptr : found->second.get();
+}
+
+Control* Window::FocusedControl() const {
+  QWidget* focus = widget_->focusWidget();
+  for (Object* object : order_) {
+    if (auto* control = dynamic_cast<Control*>(object); control && control->Widget() == focus) {
+      return control;
+    }
+  }
+  return nullptr;
+}
+
+void Window::BindEvents(Object&) {}
+
+QWidget* Window::ParentFor(const ControlSpec& spec, int& originX, int& originY) const {
+  originX = 0;
+  originY = 0;
+  if (spec.parent.empty()) return content_;
+  Object* parentObject = Find(spec.parent);
+  auto* parent = dynamic_cast<Control*>(parentObject);
+  if (!parent) throw std::logic_error(spec.name + " lies in " + spec.parent + ", not made yet");
+  QWidget* container = parent->Widget();
+  if (auto* tabs = dynamic_cast<TabPanel*>(parent)) {
+    container = tabs->Page(spec.tabPanelIndex - 1);
+    if (!container) throw std::logic_error(spec.name + " is on a tab that does not exist");
+  }
+  const Origin origin = origins_.at(parent->Widget());
+  originX = origin.x;
+  originY = origin.y;
+  return container;
+}
+
+Object& Window::CreateControl(const ControlSpec& spec) {
+  if (Find(spec.name)) throw std::logic_error("two controls named " + spec.name);
+  int originX = 0;
+  int originY = 0;
+  QWidget* parent = ParentFor(spec, originX, originY);
+  std::unique_ptr<Object> made = MakeObject(spec, parent);
+  Object& object = *made;
+  objects_[spec.name] = std::move(made);
+  order_.push_back(&object);
+  if (auto* timer = dynamic_cast<Timer*>(&object)) {
+    timer->Apply(spec);
+  } else {
+    auto& control = static_cast<Control&>(object);
+    if (auto* canvas = dynamic_cast<Canvas*>(&control); canvas && spec.backdrop) {
+      canvas->SetBackdrop(spec.backdrop());
+    }
+    control.Widget()->setGeometry(spec.left - originX, spec.top - originY, spec.width, spec.height);
+    origins_[control.Widget()] = {spec.left, spec.top};
+    tabIndexes_[control.Widget()] = spec.tabIndex;
+    control.Apply(spec);
+  }
+  BindEvents(object);
+  return object;
+}
+
+void Window::OrderKeyboardFocus() {
+  // Within each parent the Tab key follows TabIndex; a container's children come at its place.
+  std::vector<QWidget*> chain;
+  std::function<void(QWidget*)> visit = [&](QWidget* container) {
+    std::vector<QWidget*> children;
+    for (QObject* child : container->children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (widget && tabIndexes_.count(widget)) children.push_back(widget);
+    }
+    std::stable_sort(children.begin(), children.end(),
+                     [&](QWidget* a, QWidget* b) { return tabIndexes_.at(a) < tabIndexes_.at(b); });
+    for (QWidget* child : children) {
+      if (child->focusPolicy() & Qt::TabFocus) chain.push_back(child);
+      if (auto* tabs = dynamic_cast<TabPanel*>(Find(FromQt(child->objectName())))) {
+        for (int t = 0; t < tabs->TabCount(); ++t) visit(tabs->Page(t));
+      } else {
+        visit(child);
+      }
+    }
+  };
+  visit(content_);
+  for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+}  // namespace fw

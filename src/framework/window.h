@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <typeindex>
+#include <vector>
+
+#include "framework/control_spec.h"
+#include "framework/controls.h"
+
+class QWidget;
+class QMainWindow;
+
+namespace fw {
+
+class MenuBar;
+
+enum class Frame { Document = 0, Plain = 2 };  // a titled window, or one without any frame
+enum class Placement { ScreenCentre = 0, Cascade = 3 };  // where a new window first appears
+
+struct WindowProperties {
+  std::string title;
+  int width = 300, height = 300;  // the content area, below any menu bar
+  int minWidth = 64, minHeight = 64, maxWidth = 32000, maxHeight = 32000;
+  Frame frame = Frame::Document;
+  bool hasCloseButton = true;
+  bool hasMinimizeButton = true;
+  bool hasMaximizeButton = false;
+  bool resizeable = false;
+  Placement placement = Placement::ScreenCentre;
+  bool visible = true;
+  bool hasBackgroundColor = false;
+  std::uint32_t backgroundColor = 0xFFFFFF;
+};
+
+// A top-level window. Each subclass has at most one instance at a time, made by Instance() on
+// first use; when the user closes it, the next Instance() makes a new one.
+class Window {
+ public:
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // The one window of class W: made, built (Layout, CreateControls, AddMenuHandlers), opened
+  // (the controls' Open, then the window's) and shown when visible, if there is none yet.
+  template <class W>
+  static W& Instance() {
+    if (Window* existing = Find(typeid(W))) return static_cast<W&>(*existing);
+    auto* made = new W();
+    Register(typeid(W), made);
+    made->Construct();
+    return *made;
+  }
+  // The window of class W if one exists, else nullptr; never makes one.
+  template <class W>
+  static W* Existing() {
+    return static_cast<W*>(Find(typeid(W)));
+  }
+  // How many windows exist now, of any class.
+  static int Count();
+
+  void Show();
+  void Hide();
+  // Whether the window is on screen.
+  bool Visible() const;
+  // As the user's close button: the instance is gone and the next Instance() makes a new one.
+  void Close();
+  std::string Title() const;
+
+  // The control or timer of that name, or nullptr.
+  Object* Find(const std::string& name) const;
+  // The control of that name and class; a missing name or another class is a program error.
+  template <class T>
+  T& Named(const std::string& name) const {
+    if (auto* typed = dynamic_cast<T*>(Find(name))) return *typed;
+    throw std::logic_error("no control " + name + " of the expected class in " + Title());
+  }
+  // Every control and timer, in the order they were made.
+  const std::vector<Object*>& Objects() const { return order_; }
+  // The control that holds this window's keyboard focus, or nullptr.
+  Control* FocusedControl() const;
+
+  MenuBar* GetMenuBar() const { return menuBar_; }
+  // Runs the handler that this window registered for the item; false when none handled it.
+  bool HandleMenuItem(const std::string& itemName);
+
+  QWidget* Widget() const;
+
+  // The window's own events; a false result from KeyDown or MouseDown keeps the usual handling.
+  // Coordinates are in the content area.
+  virtual void Event_Open() {}
+  virtual bool Event_KeyDown(const std::string& key);
+  virtual bool Event_MouseDown(int x, int y);
+
+ protected:
+  Window();
+
+  // Building hooks, run in this order by Instance().
+  virtual void Layout() {}
+  virtual void CreateControls() {}
+  virtual void AddMenuHandlers() {}
+  // Called for each control right after its property set, to bind its events.
+  virtual void BindEvents(Object& control);
+
+  void ApplyProperties(const WindowProperties& properties);
+  void SetMenuBar(MenuBar& menuBar);
+  void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+  // Makes a control from its property set: create, register, backdrop, properties, events.
+  Object& CreateControl(const ControlSpec& spec);
+
+ private:
+  friend class WindowWidget;
+  static Window* Find(std::type_index type);
+  static void Register(std::type_index type, Window* window);
+  void Construct();
+  void BuildMenus();
+  void OrderKeyboardFocus();
+  QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
+  void ClosedByUser();
+
+  QMainWindow* widget_;
+  QWidget* content_;
+  WindowProperties properties_;
+  MenuBar* menuBar_ = nullptr;
+  std::map<std::string, std::unique_ptr<Object>> objects_;
+  std::vector<Object*> order_;
+  struct Origin {
+    int x, y;
+  };
+  std::map<const QWidget*, Origin> origins_;  // window coordinates of each container
+  std::map<const QWidget*, int> tabIndexes_;
+  std::map<std::string, std::function<bool()>> menuHandlers_;
+  std::type_index type_ = typeid(void);
+};
+
+}  // namespace fw

@@ -1,0 +1,12 @@
+#include "stats/test_result.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "stats/prob_module.h"
+
+double TwoSidedFProbability(double F, std::int64_t df1, std::int64_t df2) {
+  if (std::isnan(F)) return NAN;
+  const double upper = ProbModule::fprob(F, static_cast<double>(df1), static_cast<double>(df2));
+  return 2.0 * std::min(upper, 1.0 - upper);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// What one comparison gives: the statistic, its degrees of freedom where the test has them, and
+// the p value from the probability functions (not yet raised to the display's floor). A statistic
+// that is not a number leaves p not a number too: the probability functions never see it.
+struct TestResult {
+  double statistic = 0;
+  double p = 0;
+  std::optional<std::int64_t> df;
+  std::optional<std::int64_t> df2;  // the denominator's degrees of freedom of an F ratio
+};
+
+// The two-sided p of an F ratio with the larger quantity in the numerator: twice the smaller of
+// the two tails, never above 1. NaN for a ratio that is not a number.
+double TwoSidedFProbability(double F, std::int64_t df1, std::int64_t df2);

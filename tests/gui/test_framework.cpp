@@ -1,0 +1,278 @@
+// The layer over Qt: building a window from a property table, the control behaviours the panels
+// rely on, key routing, text limits, window instances and the message box.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "framework/bindings.h"
+#include "framework/services.h"
+#include "framework/window.h"
+
+namespace {
+
+using fw::ControlClass;
+
+fw::ControlSpec Spec(ControlClass cls, const char* name, const char* parent, int page, int left,
+                     int top, int width, int height, int tabIndex, const char* text = "") {
+  fw::ControlSpec spec;
+  spec.cls = cls;
+  spec.name = name;
+  spec.parent = parent;
+  spec.tabPanelIndex = page;
+  spec.left = left, spec.top = top, spec.width = width, spec.height = height;
+  spec.tabIndex = tabIndex;
+  spec.text = text;
+  return spec;
+}
+
+std::vector<fw::ControlSpec> TestControls() {
+  auto tabs = Spec(ControlClass::TabPanel, "tabs", "", 0, 10, 10, 380, 260, 0, "One\rTwo");
+  auto first = Spec(ControlClass::RadioButton, "a1", "tabs", 1, 30, 60, 80, 20, 3, "A1");
+  first.value = true;
+  auto limited = Spec(ControlClass::TextField, "limited", "tabs", 1, 30, 200, 80, 22, 1);
+  limited.maxChars = 4;
+  auto filtered = Spec(ControlClass::TextField, "filtered", "tabs", 1, 130, 200, 80, 22, 0);
+  return {
+      tabs,
+      first,
+      Spec(ControlClass::RadioButton, "a2", "tabs", 1, 30, 90, 80, 20, 4, "A2"),
+      Spec(ControlClass::GroupBox, "group", "tabs", 1, 150, 50, 200, 80, 5, "Group"),
+      Spec(ControlClass::RadioButton, "b1", "group", 1, 160, 80, 80, 20, 0, "B1"),
+      Spec(ControlClass::RadioButton, "b2", "group", 1, 250, 80, 80, 20, 1, "B2"),
+      Spec(ControlClass::PushButton, "push", "tabs", 1, 30, 150, 80, 30, 2, "Push"),
+      limited,
+      filtered,
+      Spec(ControlClass::RadioButton, "c1", "tabs", 2, 30, 60, 80, 20, 0, "C1"),
+  };
+}
+
+class TestWnd : public fw::Window {
+ public:
+  static TestWnd& Get() { return Instance<TestWnd>(); }
+
+  void OnPush(fw::PushButton& b) { log.push_back("Action " + b.Name()); }
+  void OnOpen(fw::PushButton& b) { log.push_back("Open " + b.Name()); }
+  void OnRadio(fw::RadioButton& b) { log.push_back("Action " + b.Name()); }
+  void OnChange(fw::TabPanel&) { log.push_back("Change"); }
+  bool OnKey(fw::TextField&, const std::string& key) {
+    keys.push_back(key);
+    return key == "x";  // discards x, passes the rest
+  }
+  void Event_Open() override { log.push_back("Window Open"); }
+
+  std::vector<std::string> log;
+  std::vector<std::string> keys;
+
+ protected:
+  void Layout() override {
+    fw::WindowProperties properties;
+    properties.title = "Test";
+    properties.width = 400, properties.height = 300;
+    ApplyProperties(properties);
+  }
+  void CreateControls() override {
+    for (const auto& spec : TestControls()) CreateControl(spec);
+  }
+  void BindEvents(fw::Object& control) override {
+    static const fw::EventBinding<TestWnd> kBindings[] = {
+        {"push", fw::Event::Action, &TestWnd::OnPush},
+        {"push", fw::Event::Open, &TestWnd::OnOpen},
+        {"a1", fw::Event::Action, &TestWnd::OnRadio},
+        {"a2", fw::Event::Action, &TestWnd::OnRadio},
+        {"b1", fw::Event::Action, &TestWnd::OnRadio},
+        {"b2", fw::Event::Action, &TestWnd::OnRadio},
+        {"c1", fw::Event::Action, &TestWnd::OnRadio},
+        {"tabs", fw::Event::Change, &TestWnd::OnChange},
+        {"filtered", fw::Event::KeyDown, &TestWnd::OnKey},
+    };
+    fw::BindAll(*this, control, kBindings);
+  }
+
+ private:
+  friend class fw::Window;
+  TestWnd() = default;
+};
+
+class Framework : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    w = &TestWnd::Get();
+    w->log.clear();
+  }
+  fw::RadioButton& Radio(const char* name) { return w->Named<fw::RadioButton>(name); }
+  fw::TextField& Field(const char* name) { return w->Named<fw::TextField>(name); }
+  QLineEdit* Edit(const char* name) { return static_cast<QLineEdit*>(Field(name).Widget()); }
+  TestWnd* w = nullptr;
+};
+
+TEST_F(Framework, BuildsFromTheTableInOrderWithoutRunningHandlers) {
+  TestWnd::Get().Close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+  TestWnd& fresh = TestWnd::Get();
+  // The property set selected a1 and tab 0 before the bindings: only the Open events ran.
+  EXPECT_EQ(fresh.log, (std::vector<std::string>{"Open push", "Window Open"}));
+  ASSERT_EQ(fresh.Objects().size(), TestControls().size());
+  EXPECT_EQ(fresh.Objects()[0]->Name(), "tabs");
+  EXPECT_EQ(fresh.Named<fw::RadioButton>("b1").Widget()->objectName(), "b1");
+  // Window coordinates are mapped into the parent, even inside a group box on a tab.
+  QWidget* content = qobject_cast<QMainWindow*>(fresh.Widget())->centralWidget();
+  QWidget* b1 = fresh.Named<fw::RadioButton>("b1").Widget();
+  EXPECT_EQ(b1->mapTo(content, QPoint(0, 0)), QPoint(160, 80));
+  EXPECT_EQ(b1->size(), QSize(80, 20));
+}
+
+TEST_F(Framework, PushRunsActionAtOnce) {
+  w->Named<fw::PushButton>("push").Push();
+  EXPECT_EQ(w->log, (std::vector<std::string>{"Action push"}));
+  QTest::mouseClick(w->Named<fw::PushButton>("push").Widget(), Qt::LeftButton);
+  EXPECT_EQ(w->log.size(), 2u);
+}
+
+TEST_F(Framework, SelectingARadioButtonRunsActionEvenWhenSelectedAndClearsItsContainerOnly) {
+  Radio("b1").SetValue(true);
+  Radio("c1").SetValue(true);
+  w->log.clear();
+  Radio("a1").SetValue(true);  // already selected
+  Radio("a2").SetValue(true);
+  EXPECT_EQ(w->log, (std::vector<std::string>{"Action a1", "Action a2"}));
+  EXPECT_FALSE(Radio("a1").Value());
+  EXPECT_TRUE(Radio("b1").Value()) << "a group box is a container of its own";
+  EXPECT_TRUE(Radio("c1").Value()) << "another tab is another container";
+}
+
+TEST_F(Framework, ClearingARadioButtonRunsNothing) {
+  Radio("a2").SetValue(false);  // not selected
+  Radio("a1").SetValue(false);  // the selected one
+  EXPECT_TRUE(w->log.empty());
+  EXPECT_FALSE(Radio("a1").Value());
+  EXPECT_FALSE(Radio("a2").Value());
+}
+
+TEST_F(Framework, AClickSelectsAndRunsAction) {
+  w->Show();
+  QTest::mouseClick(Radio("a2").Widget(), Qt::LeftButton, {}, QPoint(8, 10));
+  EXPECT_TRUE(Radio("a2").Value());
+  EXPECT_EQ(w->log, (std::vector<std::string>{"Action a2"}));
+}
+
+TEST_F(Framework, TabChangeRunsOnSelection) {
+  w->Named<fw::TabPanel>("tabs").SetValue(1);
+  w->Named<fw::TabPanel>("tabs").SetValue(1);
+  EXPECT_EQ(w->log, (std::vector<std::string>{"Change"}));
+  EXPECT_EQ(w->Named<fw::TabPanel>("tabs").Value(), 1);
+  EXPECT_TRUE(Radio("a1").Visible()) << "Visible is the control's own flag, not its tab's";
+}
+
+TEST_F(Framework, KeyDownSeesTypedKeysAndDiscardsOnTrue) {
+  QLineEdit* edit = Edit("filtered");
+  Field("filtered").SetFocus();
+  QTest::keyClicks(edit, "5x6");
+  EXPECT_EQ(Field("filtered").Text(), "56");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(w->keys, (std::vector<std::string>{"5", "x", "6", "\b", "\r"}));
+  EXPECT_EQ(Field("filtered").Text(), "5");
+}
+
+TEST_F(Framework, TabReachesKeyDownAndMovesTheFocusWhenPassed) {
+  w->Show();
+  QApplication::setActiveWindow(w->Widget());
+  Field("filtered").SetFocus();
+  QTest::keyClick(Edit("filtered"), Qt::Key_Tab);
+  EXPECT_EQ(w->keys, (std::vector<std::string>{"\t"}));
+  EXPECT_FALSE(Field("filtered").HasFocus());
+}
+
+TEST_F(Framework, KeysThatTypeNothingNeverReachKeyDown) {
+  Field("filtered").SetText("123");
+  QLineEdit* edit = Edit("filtered");
+  edit->setCursorPosition(3);
+  QTest::keyClick(edit, Qt::Key_Left);
+  QTest::keyClick(edit, Qt::Key_Home);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_F5);
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(w->keys.empty());
+  EXPECT_EQ(Field("filtered").Text(), "23") << "Home then forward Delete still edit";
+  EXPECT_EQ(edit->selectedText(), "23") << "Ctrl+A still selects all";
+}
+
+TEST_F(Framework, LimitTextBoundsTypingAndPastingButNotTextFromCode) {
+  fw::TextField& field = Field("limited");
+  QLineEdit* edit = Edit("limited");
+  field.SetFocus();
+  QTest::keyClicks(edit, "123456");
+  EXPECT_EQ(field.Text(), "1234");
+  field.SetText("");
+  QGuiApplication::clipboard()->setText("98765");
+  edit->paste();
+  EXPECT_EQ(field.Text(), "9876") << "a paste is cut short to the limit";
+  edit->setCursorPosition(1);
+  edit->paste();
+  EXPECT_EQ(field.Text(), "9876") << "a full field takes nothing more";
+  field.SetText("+12345.678");
+  EXPECT_EQ(field.Text(), "+12345.678");
+  field.SetLimitText(6);
+  field.SetText("");
+  QTest::keyClicks(edit, "-.12345");
+  EXPECT_EQ(field.Text(), "-.1234");
+}
+
+TEST_F(Framework, OneInstancePerClassAndANewOneAfterAClose) {
+  EXPECT_EQ(&TestWnd::Get(), w);
+  EXPECT_EQ(fw::Window::Existing<TestWnd>(), w);
+  w->Close();
+  EXPECT_EQ(fw::Window::Existing<TestWnd>(), nullptr);
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+  TestWnd& fresh = TestWnd::Get();
+  EXPECT_EQ(fresh.log, (std::vector<std::string>{"Open push", "Window Open"}));
+  fresh.Hide();
+  EXPECT_FALSE(fresh.Visible());
+  EXPECT_EQ(&TestWnd::Get(), &fresh) << "hiding keeps the instance";
+}
+
+TEST_F(Framework, TabOrderFollowsTabIndexWithinEachParent) {
+  QWidget* after = Field("filtered").Widget()->nextInFocusChain();
+  while (after && !(after->focusPolicy() & Qt::TabFocus)) after = after->nextInFocusChain();
+  EXPECT_EQ(after, Field("limited").Widget());
+}
+
+TEST(Services, MessageAndBeepHooksReplaceTheRealOnes) {
+  std::vector<std::string> shown;
+  int beeps = 0;
+  fw::SetMsgBoxHandler([&](const std::string& text) { shown.push_back(text); });
+  fw::SetBeepHandler([&] { ++beeps; });
+  fw::MsgBox("Hello");
+  fw::Beep();
+  EXPECT_EQ(shown, (std::vector<std::string>{"Hello"}));
+  EXPECT_EQ(beeps, 1);
+  fw::SetMsgBoxHandler(nullptr);
+  fw::SetBeepHandler(nullptr);
+}
+
+TEST(Services, TheRealMessageBoxIsModalAndReturnsWhenDismissed) {
+  QString seen;
+  QTimer::singleShot(50, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    seen = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  fw::MsgBox("Please enter the N of the 1st sample");
+  EXPECT_EQ(seen, "Please enter the N of the 1st sample");
+}
+
+}  // namespace

@@ -1,0 +1,295 @@
+// The Means panel: the three designs, their checks in order, design switches, Clear, and the
+// shown p against the exact p of Student's t.
+
+#include <gtest/gtest.h>
+
+#include <boost/math/distributions/students_t.hpp>
+#include <cmath>
+#include <random>
+
+#include "app/module1.h"
+#include "support/panel_fixture.h"
+
+namespace {
+
+class MeansPanel : public PanelTest {
+ protected:
+  void SetUp() override {
+    PanelTest::SetUp();
+    EnterTab(0);
+  }
+  void FillAll(const char* m1, const char* sd1, const char* n1, const char* m2, const char* sd2,
+               const char* n2) {
+    Fill({{&W().m1fld(), m1},
+          {&W().sd1fld(), sd1},
+          {&W().n1fld(), n1},
+          {&W().m2fld(), m2},
+          {&W().sd2fld(), sd2},
+          {&W().n2fld(), n2}});
+  }
+  ShownResult Result() { return Shown(W().tfld(), W().dffld(), W().pfld()); }
+  void Calculate() { Press(W().CalcBtn()); }
+};
+
+double ExactTwoTailed(double t, double df) {
+  boost::math::students_t dist(df);
+  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(dist, std::fabs(t))));
+}
+
+TEST_F(MeansPanel, WorkedExamplesTypedIntoTheFields) {
+  struct Example {
+    int design;
+    const char *m1, *sd1, *n1, *m2, *sd2, *n2;
+    const char *t, *df, *p;
+  };
+  const Example examples[] = {
+      {1, "99.67", "13.872", "12", "102.0", "13.995", "14", "-0.425", "24", ".6747"},
+      {2, "93.5", "8.15", "14", "97.14", "9.566", ".960", "-4.744", "13", ".0004"},
+      {3, "112.2", "10.94", "10", "110.0", "", "", "+0.636", "9", ".5407"},
+  };
+  for (const Example& e : examples) {
+    Press(W().ClearBtn());
+    (e.design == 1 ? W().IBtn() : e.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    Type(W().m1fld(), e.m1);
+    Type(W().sd1fld(), e.sd1);
+    Type(W().n1fld(), e.n1);
+    Type(W().m2fld(), e.m2);
+    if (e.design != 3) {
+      Type(W().sd2fld(), e.sd2);
+      Type(W().n2fld(), e.n2);
+    }
+    Calculate();
+    EXPECT_TRUE(messages.empty()) << LastMessage();
+    const ShownResult shown = Result();
+    EXPECT_EQ(shown.statistic, e.t);
+    EXPECT_EQ(shown.df, e.df);
+    EXPECT_EQ(shown.p, e.p);
+    EXPECT_TRUE(shown.statisticShown && shown.dfShown && shown.pShown);
+    EXPECT_TRUE(W().ttext().Visible() && W().dfText().Visible() && W().dtail().Visible());
+    EXPECT_TRUE(W().tfld().Enabled() && W().ttext().Enabled() && W().dfText().Enabled());
+    EXPECT_FALSE(W().dtail().Enabled()) << "the p caption keeps its disabled look";
+    EXPECT_EQ(Module1::dirty, "y");
+  }
+}
+
+struct CheckCase {
+  int design;
+  const char *m1, *sd1, *n1, *m2, *sd2, *n2;
+  const char* message;
+  const char* cursor;
+};
+
+TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
+  const CheckCase cases[] = {
+      {1, "", "", "", "", "", "", "Please enter the mean of the 1st sample", "m1fld"},
+      {1, "1", "", "", "2", "1", "", "Please enter the standard deviation of the 1st sample",
+       "sd1fld"},
+      {1, "1", "1", "", "2", "1", "", "Please enter the N of the 1st sample", "n1fld"},
+      {1, "1", "1", "5", "", "1", "5", "Please enter the mean of the 2nd sample", "m2fld"},
+      {1, "1", "1", "1", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
+      {1, "1", "1", "5", "2", "1", "1", "N for each sample must range from 2-9999", "n2fld"},
+      {1, "1", "1", "10000", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
+      {1, "1", "1", " ", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
+      {2, "1", "1", "", "2", "1", "", "Please enter the N of the related sample", "n1fld"},
+      {2, "1", "1", "5", "2", "1", "", "Please enter the correlation between Sample 1 and Sample 2",
+       "n2fld"},
+      {2, "1", "1", "1", "2", "1", "1.01", "N of paired samples must range from 2-9999", "n1fld"},
+      {2, "1", "1", "5", "2", "1", "1.01", "Correlation must range from -1.00 thru +1.00", "n2fld"},
+      {2, "1", "1", "5", "2", "1", "-1.01", "Correlation must range from -1.00 thru +1.00",
+       "n2fld"},
+      {3, "", "", "", "", "", "", "Please enter the mean of the sample", "m1fld"},
+      {3, "1", "", "", "", "", "", "Please enter the mean of the population", "m2fld"},
+      {3, "1", "", "", "2", "", "", "Please enter the standard deviation of the sample", "sd1fld"},
+      {3, "1", "1", "", "2", "", "", "Please enter the N of the sample", "n1fld"},
+      {3, "1", "1", "1", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+      {3, "1", "1", "0", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+      {3, "1", "1", "1e30", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+  };
+  for (const CheckCase& c : cases) {
+    (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    FillAll(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
+    W().ClearBtn().SetFocus();
+    messages.clear();
+    Calculate();
+    EXPECT_EQ(messages, std::vector<std::string>{c.message}) << c.design << " " << c.n1;
+    EXPECT_EQ(FocusedName(), c.cursor) << c.message;
+    EXPECT_FALSE(W().tfld().Visible());
+  }
+}
+
+TEST_F(MeansPanel, BoundsOfNAndRPass) {
+  struct Passing {
+    int design;
+    const char *n1, *n2;
+  };
+  for (const Passing& c :
+       {Passing{1, "2", "9999"}, Passing{1, "9999", "2"}, Passing{1, "2.9", "3"},
+        Passing{2, "5", "1"}, Passing{2, "5", "-1"}, Passing{3, "2", ""}, Passing{3, "9999", ""}}) {
+    (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    FillAll("10", "2", c.n1, "11", "3", c.n2);
+    messages.clear();
+    Calculate();
+    EXPECT_TRUE(messages.empty()) << LastMessage() << " for " << c.n1 << ", " << c.n2;
+    EXPECT_TRUE(W().tfld().Visible());
+  }
+  EXPECT_EQ(W().dffld().Text(), "9998");
+}
+
+TEST_F(MeansPanel, AValueLeftInTheSecondNFieldIsReadUnderTheNewDesign) {
+  W().RBtn().SetValue(true);
+  FillAll("93.5", "8.15", "14", "97.14", "9.566", ".960");
+  W().IBtn().SetValue(true);
+  EXPECT_EQ(W().n2fld().Text(), ".960");
+  Calculate();
+  EXPECT_EQ(LastMessage(), "N for each sample must range from 2-9999");
+  EXPECT_EQ(FocusedName(), "n2fld");
+  W().n2fld().SetText("31");
+  W().RBtn().SetValue(true);
+  Calculate();
+  EXPECT_EQ(LastMessage(), "Correlation must range from -1.00 thru +1.00");
+}
+
+TEST_F(MeansPanel, DesignsRelabelAndShowTheirFields) {
+  W().RBtn().SetValue(true);
+  EXPECT_EQ(Module1::btn, 2);
+  EXPECT_EQ(W().n2text().Text(), "r");
+  EXPECT_EQ(W().n2fld().LimitText(), 6);
+  EXPECT_TRUE(W().SepLine2().Visible());
+  EXPECT_FALSE(W().SepLine1().Visible());
+  W().SBtn().SetValue(true);
+  EXPECT_EQ(Module1::btn, 3);
+  EXPECT_FALSE(W().RBtn().Value());
+  EXPECT_EQ(W().GroupBox1().Caption(), "Sample");
+  EXPECT_EQ(W().GroupBox2().Caption(), "Population");
+  EXPECT_FALSE(W().sd2fld().Visible() || W().StaticText6().Visible() || W().n2fld().Visible() ||
+               W().n2text().Visible() || W().SepLine2().Visible());
+  EXPECT_EQ(W().n2fld().LimitText(), 4);
+}
+
+TEST_F(MeansPanel, SampleAgainstPopulationReadsNeitherHiddenField) {
+  W().SBtn().SetValue(true);
+  FillAll("112.2", "10.94", "10", "110.0", "", "");
+  Calculate();
+  EXPECT_TRUE(messages.empty()) << LastMessage();
+  EXPECT_EQ(W().tfld().Text(), "+0.636");
+}
+
+TEST_F(MeansPanel, ClearAfterRelatedRestoresTheIndependentPanel) {
+  W().RBtn().SetValue(true);
+  FillAll("93.5", "8.15", "14", "97.14", "9.566", ".960");
+  Calculate();
+  W().CalcBtn().SetFocus();
+  Press(W().ClearBtn());
+  for (fw::TextField* field :
+       {&W().m1fld(), &W().sd1fld(), &W().n1fld(), &W().m2fld(), &W().sd2fld(), &W().n2fld()}) {
+    EXPECT_EQ(field->Text(), "");
+  }
+  EXPECT_EQ(W().n2text().Text(), "N");
+  EXPECT_EQ(W().n2fld().LimitText(), 4);
+  EXPECT_EQ(W().GroupBox1().Caption(), "Sample 1");
+  EXPECT_EQ(W().GroupBox2().Caption(), "Sample 2");
+  EXPECT_FALSE(W().SepLine2().Visible());
+  EXPECT_TRUE(W().n2fld().Visible() && W().n2text().Visible() && W().sd2fld().Visible());
+  EXPECT_TRUE(W().IBtn().Value());
+  EXPECT_FALSE(W().RBtn().Value() || W().SBtn().Value());
+  EXPECT_FALSE(W().tfld().Visible() || W().ttext().Visible() || W().dffld().Visible() ||
+               W().dfText().Visible() || W().pfld().Visible() || W().dtail().Visible());
+  EXPECT_EQ(Module1::btn, 1);
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_EQ(FocusedName(), "m1fld");
+}
+
+TEST_F(MeansPanel, ADesignSwitchHidesTheResultAndKeepsDirty) {
+  FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
+  Calculate();
+  ASSERT_EQ(Module1::dirty, "y");
+  W().RBtn().SetValue(true);
+  EXPECT_FALSE(W().tfld().Visible() || W().dffld().Visible() || W().pfld().Visible() ||
+               W().ttext().Visible() || W().dfText().Visible() || W().dtail().Visible());
+  EXPECT_EQ(W().tfld().Text(), "");
+  EXPECT_EQ(Module1::dirty, "y");
+}
+
+TEST_F(MeansPanel, AFailedCheckLeavesTheShownResult) {
+  FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
+  Calculate();
+  W().n2fld().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  Calculate();
+  EXPECT_EQ(LastMessage(), "Please enter the N of the 2nd sample");
+  EXPECT_EQ(W().tfld().Text(), "-0.425");
+  EXPECT_TRUE(W().tfld().Visible());
+  EXPECT_EQ(Module1::dirty, "y");
+}
+
+TEST_F(MeansPanel, NoDesignChosenAsksForOne) {
+  Module1::btn = 0;
+  W().CalcBtn().SetFocus();
+  Calculate();
+  EXPECT_EQ(messages,
+            std::vector<std::string>{"Select type of mean test and then enter appropriate data"});
+  EXPECT_EQ(FocusedName(), "CalcBtn");
+}
+
+TEST_F(MeansPanel, ValuesThatGiveNoStatisticAreRefused) {
+  struct Case {
+    int design;
+    const char *m1, *sd1, *n1, *m2, *sd2, *n2;
+  };
+  for (const Case& c :
+       {Case{1, "5", "0", "10", "5", "0", "10"}, Case{2, "5", "3", "10", "5", "3", "1"},
+        Case{3, "5", "0", "10", "5", "", ""}}) {
+    (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    FillAll(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
+    W().ClearBtn().SetFocus();
+    messages.clear();
+    Calculate();
+    EXPECT_EQ(messages, std::vector<std::string>{"These values give no test statistic"});
+    EXPECT_EQ(FocusedName(), "m1fld");
+    EXPECT_FALSE(W().tfld().Visible());
+  }
+}
+
+TEST_F(MeansPanel, ZeroSpreadWithDifferentMeansShowsAnInfiniteT) {
+  FillAll("6", "0", "10", "5", "0", "10");
+  Calculate();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(W().tfld().Text(), "+INF");
+  EXPECT_EQ(W().pfld().Text(), ".0001");
+}
+
+TEST_F(MeansPanel, ShownPAgreesWithTheExactPForRandomInputs) {
+  std::mt19937 random(20261210);
+  std::uniform_real_distribution<double> mean(-50, 50), sd(0.5, 30), r(-0.99, 0.99);
+  std::uniform_int_distribution<int> n(2, 9999);
+  for (int i = 0; i < 60; ++i) {
+    const int design = 1 + i % 3;
+    const double m1 = mean(random), m2 = m1 + mean(random) / 20, sd1 = sd(random), sd2 = sd(random),
+                 rho = r(random);
+    const int n1 = n(random), n2 = n(random);
+    (design == 1 ? W().IBtn() : design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    auto text = [](double v) { return std::to_string(v).substr(0, 8); };
+    FillAll(text(m1).c_str(), text(sd1).c_str(), std::to_string(n1).c_str(), text(m2).c_str(),
+            text(sd2).c_str(), design == 2 ? text(rho).c_str() : std::to_string(n2).c_str());
+    Calculate();
+    ASSERT_TRUE(messages.empty()) << LastMessage();
+    // The exact reference from the values as the fields hold them.
+    const double a1 = std::stod(text(m1)), a2 = std::stod(text(m2)), s1 = std::stod(text(sd1)),
+                 s2 = std::stod(text(sd2)), q = std::stod(text(rho));
+    double t = 0, df = 0;
+    if (design == 1) {
+      df = n1 + n2 - 2;
+      t = (a1 - a2) /
+          std::sqrt(((n1 - 1) * s1 * s1 + (n2 - 1) * s2 * s2) / df * (1.0 / n1 + 1.0 / n2));
+    } else if (design == 2) {
+      df = n1 - 1;
+      t = (a1 - a2) / std::sqrt((s1 * s1 + s2 * s2 - 2 * q * s1 * s2) / n1);
+    } else {
+      df = n1 - 1;
+      t = (a1 - a2) / (s1 / std::sqrt(static_cast<double>(n1)));
+    }
+    EXPECT_TRUE(PAgrees(W().pfld().Text(), ExactTwoTailed(t, df)))
+        << W().pfld().Text() << " against " << ExactTwoTailed(t, df) << " for t " << t;
+  }
+}
+
+}  // namespace

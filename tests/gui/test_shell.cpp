@@ -1,0 +1,216 @@
+// Start-up, the About window giving way to the main window, the menu bar and the pictures.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/app.h"
+#include "app/menubar1.h"
+#include "app/module1.h"
+#include "app/pictures.h"
+#include "mainwindow/control_wnd.h"
+#include "windows/about_wnd.h"
+
+namespace {
+
+void DeleteClosedWindows() {
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+}
+
+TEST(StartUp, OnlyTheAboutWindowExistsUntilItGivesWay) {
+  EXPECT_EQ(Module1::btn, 0);
+  EXPECT_EQ(Module1::dirty, "");
+  ASSERT_NE(TheApp(), nullptr);
+  EXPECT_EQ(TheApp()->Version().shortVersion, "3.0");
+  EXPECT_EQ(TheApp()->Version().name, "Quorvane");
+  EXPECT_EQ(QApplication::applicationVersion(), "3.0");
+  _LateStartup();
+  AboutWnd* about = fw::Window::Existing<AboutWnd>();
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->Visible());
+  EXPECT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
+  EXPECT_EQ(fw::Window::Count(), 1);
+  EXPECT_EQ(about->Timer1().Period(), 4000);
+  EXPECT_EQ(about->Timer1().RunMode(), fw::Timer::kSingle);
+  EXPECT_TRUE(about->Timer1().Pending());
+  EXPECT_EQ(Module1::btn, 0);
+}
+
+TEST(StartUp, TheTimerGivesWayToTheMainWindow) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  ControlWnd* main = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->Visible());
+  EXPECT_EQ(main->TabPanel1().Value(), 0);
+  EXPECT_EQ(Module1::btn, 1);
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_EQ(main->Title(), "Quorvane");
+}
+
+TEST(StartUp, AKeyOrAClickGivesWayAtOnce) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  ASSERT_NE(fw::Window::Existing<ControlWnd>(), nullptr);
+  EXPECT_TRUE(ControlWnd::Get().Visible());
+
+  AboutWnd::Get().Show();
+  QTest::mouseClick(AboutWnd::Get().Widget(), Qt::LeftButton);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+}
+
+TEST(StartUp, AnEarlyKeyThenTheTimerMakesNoSecondMainWindow) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_A);
+  ControlWnd* first = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(first, nullptr);
+  first->TabPanel1().SetValue(3);
+  // The About item after the early dismissal, then the timer hides it again.
+  EXPECT_TRUE(first->HandleMenuItem("AboutQuorvane"));
+  EXPECT_TRUE(AboutWnd::Get().Visible());
+  AboutWnd::Get().Timer1().Fire();
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_EQ(fw::Window::Existing<ControlWnd>(), first);
+  EXPECT_EQ(first->TabPanel1().Value(), 3) << "the same main window, shown again";
+  EXPECT_EQ(fw::Window::Count(), 2);
+}
+
+TEST(StartUp, AMainWindowClosedBeforeTheTimerIsMadeAnew) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_A);
+  ControlWnd::Get().TabPanel1().SetValue(2);
+  Module1::dirty = "y";
+  ControlWnd::Get().Close();
+  DeleteClosedWindows();
+  EXPECT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_EQ(fresh->TabPanel1().Value(), 0);
+  EXPECT_EQ(Module1::dirty, "n") << "its Open ran again";
+}
+
+TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd& main = ControlWnd::Get();
+  main._AboutQuorvane_Action();
+  ASSERT_TRUE(AboutWnd::Get().Visible());
+  QTest::mouseClick(main.GroupBox1().Widget(), Qt::LeftButton);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  main._AboutQuorvane_Action();
+  main.m1fld().SetFocus();
+  QTest::keyClick(main.m1fld().Widget(), Qt::Key_5);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_EQ(main.m1fld().Text(), "5") << "the key is otherwise handled as usual";
+}
+
+TEST(MainWindow, OpensWithMeansSelectedAndNoClearRun) {
+  ControlWnd& main = ControlWnd::Get();
+  EXPECT_EQ(Module1::btn, 1);
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_EQ(main.Objects().size(), 151u);
+  EXPECT_EQ(main.TabPanel1().TabCount(), 6);
+  const char* captions[] = {"Means", "Variances", "Correlations", "Proportions", "Alphas", "AUCs"};
+  for (int tab = 0; tab < 6; ++tab) EXPECT_EQ(main.TabPanel1().TabCaption(tab), captions[tab]);
+  EXPECT_FALSE(main.tfld().Visible());
+  EXPECT_FALSE(main.SepLine1().Visible());
+  EXPECT_TRUE(main.IBtn().Value());
+  EXPECT_EQ(main.Objects().front()->Name(), "TabPanel1");
+  EXPECT_EQ(main.Objects().back()->Name(), "Label1");
+  EXPECT_FALSE(main.Canvas1().Backdrop().IsNull());
+  EXPECT_FALSE(main.helpBtn3().Backdrop().IsNull());
+  EXPECT_FALSE(main.Canvas1_MouseDown(main.Canvas1(), 5, 5)) << "the banner does nothing";
+}
+
+TEST(MainWindow, EveryControlCarriesItsNameForTestsAndScreenReaders) {
+  for (fw::Object* object : ControlWnd::Get().Objects()) {
+    auto* control = dynamic_cast<fw::Control*>(object);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->Widget()->objectName().toStdString(), object->Name());
+  }
+}
+
+TEST(MenuBar, IsMadeOnceAndSharedWithTheMainWindow) {
+  MenuBar1& bar = GetMenuBar1();
+  EXPECT_EQ(&GetMenuBar1(), &bar);
+  EXPECT_EQ(TheApp()->GetMenuBar(), &bar);
+  EXPECT_EQ(ControlWnd::Get().GetMenuBar(), &bar);
+}
+
+TEST(MenuBar, HoldsFileEditAndTheAboutMenu) {
+  struct Expected {
+    const char* menu;
+    const char* item;
+    const char* caption;
+    const char* shortcut;
+  };
+  const Expected rows[] = {
+      {"FileMenu", "FileQuit", "Quit", "Cmd+Q"},
+      {"EditMenu", "EditUndo", "&Undo", "Cmd+Z"},
+      {"EditMenu", "UntitledMenu1", "-", ""},
+      {"EditMenu", "EditCut", "Cu&t", "Cmd+X"},
+      {"EditMenu", "EditCopy", "&Copy", "Cmd+C"},
+      {"EditMenu", "EditPaste", "&Paste", "Cmd+V"},
+      {"EditMenu", "EditClear", "Clear", ""},
+      {"EditMenu", "UntitledMenu0", "-", ""},
+      {"EditMenu", "EditSelectAll", "Select &All", "Cmd+A"},
+      {"AboutMenu", "AboutQuorvane", " Quorvane", ""},
+  };
+  MenuBar1& bar = GetMenuBar1();
+  ASSERT_EQ(bar.Count(), 3u);
+  EXPECT_EQ(bar.Item(0).Value(), "&File");
+  EXPECT_EQ(bar.Item(1).Value(), "&Edit");
+  EXPECT_EQ(bar.Item(2).Value(), "Label");
+  size_t total = 0;
+  for (size_t m = 0; m < bar.Count(); ++m) total += bar.Item(m).Count();
+  EXPECT_EQ(total, std::size(rows));
+  for (const Expected& row : rows) {
+    fw::MenuItem* item = bar.Child(row.menu)->Child(row.item);
+    ASSERT_NE(item, nullptr) << row.item;
+    EXPECT_EQ(item->Value(), row.caption);
+    EXPECT_EQ(item->Shortcut(), row.shortcut);
+    EXPECT_TRUE(item->AutoEnabled());
+  }
+  EXPECT_EQ(bar.Child("FileMenu")->Child("FileQuit")->ItemKind(), fw::MenuItem::Kind::Quit);
+  // The main window shows it with the platform's shortcut keys.
+  auto* qtBar = static_cast<QMainWindow*>(ControlWnd::Get().Widget())->menuBar();
+  auto* quit = qtBar->findChild<QAction*>("FileQuit");
+  ASSERT_NE(quit, nullptr);
+  EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
+}
+
+TEST(MenuBar, EditItemsActOnTheFocusedField) {
+  ControlWnd& main = ControlWnd::Get();
+  QApplication::setActiveWindow(main.Widget());
+  main.m1fld().SetText("12.5");
+  main.m1fld().SetFocus();
+  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
+  qtBar->findChild<QAction*>("EditSelectAll")->trigger();
+  qtBar->findChild<QAction*>("EditCut")->trigger();
+  EXPECT_EQ(main.m1fld().Text(), "");
+  qtBar->findChild<QAction*>("EditPaste")->trigger();
+  EXPECT_EQ(main.m1fld().Text(), "12.5");
+}
+
+TEST(Pictures, AreLoadedOnceAndKept) {
+  const int before = fw::Picture::LoadCount();
+  fw::Picture first = Help();
+  fw::Picture banner = Quorvane();
+  EXPECT_FALSE(first.IsNull());
+  EXPECT_EQ(first.Width(), 30);
+  EXPECT_EQ(banner.Width(), 414);
+  EXPECT_EQ(banner.Height(), 70);
+  Help();
+  Quorvane();
+  EXPECT_EQ(fw::Picture::LoadCount(), before + 2);
+}
+
+}  // namespace

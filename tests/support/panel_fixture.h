@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "framework/controls.h"
+#include "mainwindow/control_wnd.h"
+
+// The main window with the message box and the beep replaced, so every message and beep is
+// recorded instead of waiting for a user. Each test runs in a process of its own.
+class PanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  ControlWnd& W() { return *window_; }
+
+  // Enters the tab as the user does, which clears its panel.
+  void EnterTab(int tab);
+  // Puts text into fields as a paste would: no input filter sees it.
+  void Fill(std::initializer_list<std::pair<fw::TextField*, std::string>> entries);
+  // Types text into a field key by key, as the user does.
+  void Type(fw::TextField& field, const std::string& text);
+  // Presses a push button.
+  void Press(fw::PushButton& button) { button.Push(); }
+
+  // The last message shown, or "" when none was.
+  std::string LastMessage() const { return messages.empty() ? "" : messages.back(); }
+  std::string FocusedName() const;
+
+  std::vector<std::string> messages;
+  int beeps = 0;
+
+ private:
+  ControlWnd* window_ = nullptr;
+};
+
+// What a panel's result fields show, and whether each is on show.
+struct ShownResult {
+  std::string statistic, df, p;
+  bool statisticShown, dfShown, pShown;
+};
+ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p);
+
+// The p text the panels show for an exact p: raised to .0001 when smaller, four decimals.
+std::string ExpectedPText(double exactP);
+// Whether a shown p agrees with the exact one to its four decimals (allowing for a rounding
+// boundary that lies between the two).
+bool PAgrees(const std::string& shown, double exactP);
