@@ -322,6 +322,7 @@ void TextArea::Apply(const ControlSpec& spec) {
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   edit->setTabChangesFocus(true);
+  if (spec.tabWidth > 0) edit->setTabStopDistance(spec.tabWidth);
   SetTextColor(edit, QPalette::Text, spec.textColor);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, detail::ToColor(spec.backgroundColor));

@@ -1,6 +1,7 @@
 #include "framework/services.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 
 #include "framework/qt_detail.h"
@@ -34,6 +35,12 @@ void Beep() {
     return;
   }
   QApplication::beep();
+}
+
+std::string ResourceText(const std::string& name) {
+  QFile file(QStringLiteral(":/") + detail::ToQt(name));
+  if (!file.open(QIODevice::ReadOnly)) return "";
+  return file.readAll().toStdString();
 }
 
 void SetMsgBoxHandler(std::function<void(const std::string&)> handler) {

@@ -12,6 +12,9 @@ void MsgBox(const std::string& text);
 // Sounds the system's alert.
 void Beep();
 
+// The text of a file of the application's resources, "" when there is none by that name.
+std::string ResourceText(const std::string& name);
+
 // A null function restores the real message box or beep.
 void SetMsgBoxHandler(std::function<void(const std::string&)> handler);
 void SetBeepHandler(std::function<void()> handler);
