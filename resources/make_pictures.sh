@@ -2,6 +2,7 @@
 # Draws the two pictures of Quorvane next to this script:
 #   Help.png      30 x 30   a white question mark in a round blue badge, transparent outside
 #   Quorvane.png 414 x 70   the product banner
+#   desktop/quorvane.png 128 x 128   the application's icon for desktop menus
 # Needs ImageMagick (convert) and the DejaVu fonts. Run it again to remake both files.
 set -euo pipefail
 
@@ -95,4 +96,20 @@ convert -size "${W}x${H}" xc:white \
   -annotate +338+39 't z F' \
   -strip -define png:exclude-chunks=date,time "PNG24:$here/Quorvane.png"
 
-echo "wrote $here/Help.png and $here/Quorvane.png"
+# ---------------------------------------------------------------------------------------------
+# desktop/quorvane.png: 128 x 128, the two bell curves of the banner on a rounded white tile.
+# ---------------------------------------------------------------------------------------------
+I=128
+mkdir -p "$here/desktop"
+q1="$(bell_path $((46 * B)) $((13 * B)) $((62 * B)) $((96 * B)) $((14 * B)) $((114 * B)))"
+q2="$(bell_path $((82 * B)) $((13 * B)) $((62 * B)) $((96 * B)) $((14 * B)) $((114 * B)))"
+convert -size "$((I * B))x$((I * B))" xc:none \
+  -fill white -stroke '#b9c9de' -strokewidth $((B * 3)) \
+  -draw "roundrectangle $((4 * B)),$((4 * B)) $((124 * B)),$((124 * B)) $((22 * B)),$((22 * B))" \
+  -fill 'rgba(47,109,181,0.25)' -stroke "$blue" -strokewidth $((B * 4)) -draw "path '$q1'" \
+  -fill 'rgba(140,47,57,0.20)' -stroke "$maroon" -strokewidth $((B * 4)) -draw "path '$q2'" \
+  -stroke "$navy" -strokewidth $((B * 4)) -draw "line $((12 * B)),$((96 * B)) $((116 * B)),$((96 * B))" \
+  -filter Lanczos -resize "${I}x${I}" \
+  -strip -define png:exclude-chunks=date,time "PNG32:$here/desktop/quorvane.png"
+
+echo "wrote $here/Help.png, $here/Quorvane.png and $here/desktop/quorvane.png"

@@ -18,7 +18,11 @@ double NumberInput(const fw::TextField& field) {
 }
 
 std::int64_t CountInput(const fw::TextField& field) {
-  const double value = std::trunc(fw::Val(field.Text()));
+  return CountFromValue(fw::Val(field.Text()));
+}
+
+std::int64_t CountFromValue(double read) {
+  const double value = std::trunc(read);
   // 2^63 is the first double past the largest 64-bit integer.
   constexpr double kLimit = 9223372036854775808.0;
   if (std::isnan(value) || value >= kLimit || value < -kLimit) {

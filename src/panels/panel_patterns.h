@@ -21,6 +21,8 @@ double NumberInput(const fw::TextField& field);
 // An N: the number truncated toward zero; one that is not a number or does not fit in 64 bits
 // becomes the most negative 64-bit integer, which fails every N check.
 std::int64_t CountInput(const fw::TextField& field);
+// The same rule on a value already read.
+std::int64_t CountFromValue(double value);
 
 // The N check of every panel: an N below 2 or above 9999 fails.
 inline bool OutsideNRange(std::int64_t n) {
