@@ -14,5 +14,5 @@ struct TestResult {
 };
 
 // The two-sided p of an F ratio with the larger quantity in the numerator: twice the smaller of
-// the two tails, never above 1. NaN for a ratio that is not a number.
+// the two tails, at most 0.9999. NaN for a ratio that is not a number.
 double TwoSidedFProbability(double F, std::int64_t df1, std::int64_t df2);
