@@ -1,85 +1,133 @@
-// The input filters. (Placeholder until the filters are built.)
+// The input filters of the 27 input fields: while a result is on show, a key first blanks its
+// panel's results; then only the keys of the field's set reach the field, the others beep.
 
+#include <cstdint>
+#include <string>
+
+#include "app/module1.h"
+#include "framework/services.h"
+#include "framework/text_services.h"
 #include "mainwindow/control_wnd.h"
+#include "panels/panel_patterns.h"
 
-bool ControlWnd::m1fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
+namespace {
+
+// The panels in the order of their tabs: a panel's value is its tab's index.
+enum Panel : int { kMeans, kVariances, kCorrelations, kProportions, kAlphas, kAUCs };
+
+// kByDesign: the second N field, which holds an N under Independent and r under Related.
+enum class KeySet { kNone, kCount, kDecimal, kSigned, kByDesign };
+
+// Full blanking empties and hides the results and hides their captions; text blanking only
+// empties the three texts, which stay on show beside their captions.
+enum class Blanking { kFull, kText };
+
+struct Filter {
+  Panel panel;
+  KeySet keys;
+  Blanking blanking;
+};
+
+using FieldOf = fw::TextField& (ControlWnd::*)() const;
+using LabelOf = fw::Label& (ControlWnd::*)() const;
+
+struct ResultControls {
+  FieldOf statistic;
+  LabelOf statisticCaption;
+  FieldOf df;
+  LabelOf dfCaption;
+  FieldOf p;
+  LabelOf pCaption;
+};
+
+constexpr ResultControls kResultControls[] = {
+    {&ControlWnd::tfld, &ControlWnd::ttext, &ControlWnd::dffld, &ControlWnd::dfText,
+     &ControlWnd::pfld, &ControlWnd::dtail},
+    {&ControlWnd::tfld1, &ControlWnd::ttext1, &ControlWnd::dffld1, &ControlWnd::dftext1,
+     &ControlWnd::pfld1, &ControlWnd::dtail1},
+    {&ControlWnd::tfld2, &ControlWnd::ttext2, &ControlWnd::dffld2, &ControlWnd::dftext2,
+     &ControlWnd::pfld2, &ControlWnd::dtail2},
+    {&ControlWnd::tfld3, &ControlWnd::ttext3, &ControlWnd::dffld3, &ControlWnd::dftext3,
+     &ControlWnd::pfld3, &ControlWnd::dtail3},
+    {&ControlWnd::tfld4, &ControlWnd::ttext4, &ControlWnd::dffld4, &ControlWnd::dftext4,
+     &ControlWnd::pfld4, &ControlWnd::dtail4},
+    {&ControlWnd::tfld5, &ControlWnd::ttext5, &ControlWnd::dffld5, &ControlWnd::dftext5,
+     &ControlWnd::pfld5, &ControlWnd::dtail5},
+};
+
+panels::Results ResultsOf(const ControlWnd& w, Panel panel) {
+  const ResultControls& c = kResultControls[panel];
+  return {(w.*c.statistic)(), (w.*c.statisticCaption)(), (w.*c.df)(), (w.*c.dfCaption)(),
+          (w.*c.p)(),         (w.*c.pCaption)()};
 }
-bool ControlWnd::sd1fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
+
+// The second N field follows the design only on its own tab; any other design (Sample/Population)
+// or tab leaves it no keys at all.
+KeySet KeysNow(const ControlWnd& w, const Filter& filter) {
+  if (filter.keys != KeySet::kByDesign) return filter.keys;
+  if (w.TabPanel1().Value() != filter.panel) return KeySet::kNone;
+  if (Module1::btn == 1) return KeySet::kCount;
+  if (Module1::btn == 2) return KeySet::kSigned;
+  return KeySet::kNone;
 }
-bool ControlWnd::n1fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
+
+bool Passes(std::int64_t code, KeySet keys) {
+  if (keys == KeySet::kNone) return false;
+  const bool digit = 47 < code && code < 58;
+  if (digit || code == 8 || code == 9) return true;  // Backspace and Tab
+  if (keys == KeySet::kCount) return false;
+  if (code == 46) return true;                   // "."
+  return keys == KeySet::kSigned && code == 45;  // "-"
 }
-bool ControlWnd::m2fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
+
+// True discards the key.
+bool FilterKey(ControlWnd& w, const Filter& filter, const std::string& key) {
+  if (Module1::dirty == "y") {
+    const panels::Results results = ResultsOf(w, filter.panel);
+    if (filter.blanking == Blanking::kFull) {
+      panels::BlankResults(results);
+    } else {
+      panels::EmptyResultTexts(results);
+    }
+  }
+  if (Passes(fw::Asc(key), KeysNow(w, filter))) return false;
+  fw::Beep();
+  return true;
 }
-bool ControlWnd::sd2fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n2fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::var1Fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n1fld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::var2Fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n2fld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::r2Fld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n12fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::r2Fld2_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n22fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::p1fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n3fld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::p2fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n3fld2_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::a1fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n4fld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::a2fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::n4fld2_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::m5fld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::sefld1_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::m5fld2_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::sefld2_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
-bool ControlWnd::r5Fld_KeyDown(fw::TextField&, const std::string&) {
-  return false;
-}
+
+}  // namespace
+
+#define QV_INPUT_FILTER(field, panel, keys, blanking)                        \
+  bool ControlWnd::field##_KeyDown(fw::TextField&, const std::string& key) { \
+    return FilterKey(*this, {panel, KeySet::keys, Blanking::blanking}, key); \
+  }
+
+QV_INPUT_FILTER(m1fld, kMeans, kDecimal, kFull)
+QV_INPUT_FILTER(sd1fld, kMeans, kDecimal, kFull)
+QV_INPUT_FILTER(n1fld, kMeans, kCount, kFull)
+QV_INPUT_FILTER(m2fld, kMeans, kDecimal, kFull)
+QV_INPUT_FILTER(sd2fld, kMeans, kDecimal, kFull)
+QV_INPUT_FILTER(n2fld, kMeans, kByDesign, kFull)
+QV_INPUT_FILTER(var1Fld, kVariances, kDecimal, kText)
+QV_INPUT_FILTER(n1fld1, kVariances, kCount, kFull)
+QV_INPUT_FILTER(var2Fld, kVariances, kDecimal, kText)
+QV_INPUT_FILTER(n2fld1, kVariances, kByDesign, kFull)
+QV_INPUT_FILTER(r2Fld1, kCorrelations, kSigned, kText)
+QV_INPUT_FILTER(n12fld, kCorrelations, kCount, kFull)
+QV_INPUT_FILTER(r2Fld2, kCorrelations, kSigned, kText)
+QV_INPUT_FILTER(n22fld, kCorrelations, kByDesign, kFull)
+QV_INPUT_FILTER(p1fld, kProportions, kSigned, kText)
+QV_INPUT_FILTER(n3fld1, kProportions, kCount, kFull)
+QV_INPUT_FILTER(p2fld, kProportions, kSigned, kText)
+QV_INPUT_FILTER(n3fld2, kProportions, kDecimal, kFull)  // unlike every other N
+QV_INPUT_FILTER(a1fld, kAlphas, kDecimal, kText)
+QV_INPUT_FILTER(n4fld1, kAlphas, kCount, kFull)
+QV_INPUT_FILTER(a2fld, kAlphas, kDecimal, kText)
+QV_INPUT_FILTER(n4fld2, kAlphas, kByDesign, kFull)
+QV_INPUT_FILTER(m5fld1, kAUCs, kDecimal, kFull)
+QV_INPUT_FILTER(sefld1, kAUCs, kDecimal, kFull)
+QV_INPUT_FILTER(m5fld2, kAUCs, kDecimal, kText)  // unlike the other AUC fields
+QV_INPUT_FILTER(sefld2, kAUCs, kDecimal, kFull)
+QV_INPUT_FILTER(r5Fld, kAUCs, kSigned, kFull)
+
+#undef QV_INPUT_FILTER

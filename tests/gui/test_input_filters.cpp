@@ -1,0 +1,280 @@
+// The input filters: which keys each field passes in each design, how a key blanks the results
+// on show, and the keys that never reach a filter.
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <string>
+
+#include "app/module1.h"
+#include "support/panel_fixture.h"
+
+namespace {
+
+using FieldOf = fw::TextField& (ControlWnd::*)() const;
+using LabelOf = fw::Label& (ControlWnd::*)() const;
+using RadioOf = fw::RadioButton& (ControlWnd::*)() const;
+
+// Nested sets: each passes the keys of the one before it and more.
+enum KeySet { kNone, kCount, kDecimal, kSigned, kNever };
+enum Blanking { kFull, kText };
+
+struct FieldCase {
+  const char* name;
+  FieldOf field;
+  int tab;
+  RadioOf design;  // nullptr: Independent, as entering the tab leaves it
+  int btn;
+  KeySet keys;
+  Blanking blanking;
+};
+
+const FieldCase kFields[] = {
+    {"m1fld", &ControlWnd::m1fld, 0, nullptr, 1, kDecimal, kFull},
+    {"sd1fld", &ControlWnd::sd1fld, 0, nullptr, 1, kDecimal, kFull},
+    {"n1fld", &ControlWnd::n1fld, 0, nullptr, 1, kCount, kFull},
+    {"m2fld", &ControlWnd::m2fld, 0, nullptr, 1, kDecimal, kFull},
+    {"sd2fld", &ControlWnd::sd2fld, 0, nullptr, 1, kDecimal, kFull},
+    {"n2fld Independent", &ControlWnd::n2fld, 0, nullptr, 1, kCount, kFull},
+    {"n2fld Related", &ControlWnd::n2fld, 0, &ControlWnd::RBtn, 2, kSigned, kFull},
+    {"n2fld Sample/Population", &ControlWnd::n2fld, 0, &ControlWnd::SBtn, 3, kNone, kFull},
+    {"var1Fld", &ControlWnd::var1Fld, 1, nullptr, 1, kDecimal, kText},
+    {"n1fld1", &ControlWnd::n1fld1, 1, nullptr, 1, kCount, kFull},
+    {"var2Fld", &ControlWnd::var2Fld, 1, nullptr, 1, kDecimal, kText},
+    {"n2fld1 Independent", &ControlWnd::n2fld1, 1, nullptr, 1, kCount, kFull},
+    {"n2fld1 Related", &ControlWnd::n2fld1, 1, &ControlWnd::RBtn1, 2, kSigned, kFull},
+    {"r2Fld1", &ControlWnd::r2Fld1, 2, nullptr, 1, kSigned, kText},
+    {"n12fld", &ControlWnd::n12fld, 2, nullptr, 1, kCount, kFull},
+    {"r2Fld2", &ControlWnd::r2Fld2, 2, nullptr, 1, kSigned, kText},
+    {"n22fld Independent", &ControlWnd::n22fld, 2, nullptr, 1, kCount, kFull},
+    {"n22fld Related", &ControlWnd::n22fld, 2, &ControlWnd::RBtn2, 2, kSigned, kFull},
+    {"p1fld", &ControlWnd::p1fld, 3, nullptr, 1, kSigned, kText},
+    {"n3fld1", &ControlWnd::n3fld1, 3, nullptr, 1, kCount, kFull},
+    {"p2fld", &ControlWnd::p2fld, 3, nullptr, 1, kSigned, kText},
+    {"n3fld2", &ControlWnd::n3fld2, 3, nullptr, 1, kDecimal, kFull},
+    {"a1fld", &ControlWnd::a1fld, 4, nullptr, 1, kDecimal, kText},
+    {"n4fld1", &ControlWnd::n4fld1, 4, nullptr, 1, kCount, kFull},
+    {"a2fld", &ControlWnd::a2fld, 4, nullptr, 1, kDecimal, kText},
+    {"n4fld2 Independent", &ControlWnd::n4fld2, 4, nullptr, 1, kCount, kFull},
+    {"n4fld2 Related", &ControlWnd::n4fld2, 4, &ControlWnd::RBtn4, 2, kSigned, kFull},
+    {"m5fld1", &ControlWnd::m5fld1, 5, nullptr, 1, kDecimal, kFull},
+    {"sefld1", &ControlWnd::sefld1, 5, nullptr, 1, kDecimal, kFull},
+    {"m5fld2", &ControlWnd::m5fld2, 5, nullptr, 1, kDecimal, kText},
+    {"sefld2", &ControlWnd::sefld2, 5, nullptr, 1, kDecimal, kFull},
+    {"r5Fld", &ControlWnd::r5Fld, 5, &ControlWnd::RBtn5, 2, kSigned, kFull},
+};
+
+struct KeyCase {
+  const char* name;
+  Qt::Key key;
+  KeySet firstSetPassing;
+  const char* textAfterPass;  // typed after "12"
+};
+
+const KeyCase kKeys[] = {
+    {"0", Qt::Key_0, kCount, "120"},      {"5", Qt::Key_5, kCount, "125"},
+    {"9", Qt::Key_9, kCount, "129"},      {"Backspace", Qt::Key_Backspace, kCount, "1"},
+    {"Tab", Qt::Key_Tab, kCount, "12"},   {".", Qt::Key_Period, kDecimal, "12."},
+    {"-", Qt::Key_Minus, kSigned, "12-"}, {"blank", Qt::Key_Space, kNever, ""},
+    {"+", Qt::Key_Plus, kNever, ""},      {",", Qt::Key_Comma, kNever, ""},
+    {"x", Qt::Key_X, kNever, ""},         {"Return", Qt::Key_Return, kNever, ""},
+};
+
+struct ResultControls {
+  FieldOf statistic, df, p;
+  LabelOf statisticCaption, dfCaption, pCaption;
+};
+
+const ResultControls kResults[] = {
+    {&ControlWnd::tfld, &ControlWnd::dffld, &ControlWnd::pfld, &ControlWnd::ttext,
+     &ControlWnd::dfText, &ControlWnd::dtail},
+    {&ControlWnd::tfld1, &ControlWnd::dffld1, &ControlWnd::pfld1, &ControlWnd::ttext1,
+     &ControlWnd::dftext1, &ControlWnd::dtail1},
+    {&ControlWnd::tfld2, &ControlWnd::dffld2, &ControlWnd::pfld2, &ControlWnd::ttext2,
+     &ControlWnd::dftext2, &ControlWnd::dtail2},
+    {&ControlWnd::tfld3, &ControlWnd::dffld3, &ControlWnd::pfld3, &ControlWnd::ttext3,
+     &ControlWnd::dftext3, &ControlWnd::dtail3},
+    {&ControlWnd::tfld4, &ControlWnd::dffld4, &ControlWnd::pfld4, &ControlWnd::ttext4,
+     &ControlWnd::dftext4, &ControlWnd::dtail4},
+    {&ControlWnd::tfld5, &ControlWnd::dffld5, &ControlWnd::pfld5, &ControlWnd::ttext5,
+     &ControlWnd::dftext5, &ControlWnd::dtail5},
+};
+
+// Everything of a panel's results that a filter may change, and what it must leave alone.
+struct ResultState {
+  std::string statistic, df, p;
+  bool fieldsShown[3];
+  bool captionsShown[3];
+  bool enabled[6];
+  std::string captions[3];
+
+  bool operator==(const ResultState&) const = default;
+};
+
+class InputFilters : public PanelTest {
+ protected:
+  fw::TextField& FieldOfCase(const FieldCase& c) { return (W().*c.field)(); }
+
+  // The tab and design of the case, and its field holding "12" with the cursor at the end.
+  fw::TextField& Enter(const FieldCase& c) {
+    EnterTab(c.tab);
+    if (c.design) (W().*c.design)().SetValue(true);
+    Module1::btn = c.btn;  // as the design's button sets it
+    fw::TextField& field = FieldOfCase(c);
+    field.SetText("12");
+    field.SetFocus();
+    return field;
+  }
+
+  // A result on show in the panel, as a Calculate leaves it.
+  void ShowResult(int tab, const std::string& dirty = "y") {
+    const ResultControls& r = kResults[tab];
+    for (FieldOf field : {r.statistic, r.df, r.p}) {
+      (W().*field)().SetText("+1.234");
+      (W().*field)().SetVisible(true);
+      (W().*field)().SetEnabled(true);
+    }
+    for (LabelOf caption : {r.statisticCaption, r.dfCaption, r.pCaption}) {
+      (W().*caption)().SetVisible(true);
+      (W().*caption)().SetEnabled(true);
+    }
+    Module1::dirty = dirty;
+  }
+
+  ResultState State(int tab) {
+    const ResultControls& r = kResults[tab];
+    const fw::TextField& t = (W().*r.statistic)();
+    const fw::TextField& df = (W().*r.df)();
+    const fw::TextField& p = (W().*r.p)();
+    const fw::Label& tc = (W().*r.statisticCaption)();
+    const fw::Label& dfc = (W().*r.dfCaption)();
+    const fw::Label& pc = (W().*r.pCaption)();
+    return {t.Text(),
+            df.Text(),
+            p.Text(),
+            {t.Visible(), df.Visible(), p.Visible()},
+            {tc.Visible(), dfc.Visible(), pc.Visible()},
+            {t.Enabled(), df.Enabled(), p.Enabled(), tc.Enabled(), dfc.Enabled(), pc.Enabled()},
+            {tc.Text(), dfc.Text(), pc.Text()}};
+  }
+
+  static void Click(fw::TextField& field, Qt::Key key,
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(field.Widget(), key, modifiers);
+  }
+};
+
+TEST_F(InputFilters, EachFieldPassesOnlyItsSetInEachDesign) {
+  for (const FieldCase& c : kFields) {
+    for (const KeyCase& k : kKeys) {
+      fw::TextField& field = Enter(c);
+      const int beepsBefore = beeps;
+      Click(field, k.key);
+      const bool passes = c.keys >= k.firstSetPassing;
+      SCOPED_TRACE(std::string(c.name) + ", key " + k.name);
+      EXPECT_EQ(beeps - beepsBefore, passes ? 0 : 1);
+      EXPECT_EQ(field.Text(), passes ? k.textAfterPass : "12");
+    }
+  }
+}
+
+TEST_F(InputFilters, AResultOnShowIsBlankedInTheFieldsMannerByEveryKey) {
+  for (const FieldCase& c : kFields) {
+    fw::TextField& field = Enter(c);
+    ShowResult(c.tab);
+    ResultState blanked = State(c.tab);
+    blanked.statistic = blanked.df = blanked.p = "";
+    if (c.blanking == kFull) {
+      for (bool& shown : blanked.fieldsShown) shown = false;
+      for (bool& shown : blanked.captionsShown) shown = false;
+    }
+    for (Qt::Key key : {Qt::Key_5, Qt::Key_X}) {  // accepted everywhere but Sample/Population
+      SCOPED_TRACE(std::string(c.name) + (key == Qt::Key_5 ? ", key 5" : ", key x"));
+      ShowResult(c.tab);
+      Click(field, key);
+      EXPECT_EQ(State(c.tab), blanked);
+      EXPECT_EQ(Module1::dirty, "y");
+    }
+  }
+}
+
+TEST_F(InputFilters, WithNoResultOnShowNoResultControlChanges) {
+  for (const FieldCase& c : kFields) {
+    fw::TextField& field = Enter(c);
+    ShowResult(c.tab, "n");
+    const ResultState before = State(c.tab);
+    for (Qt::Key key : {Qt::Key_5, Qt::Key_X, Qt::Key_Backspace}) Click(field, key);
+    EXPECT_EQ(State(c.tab), before) << c.name;
+    EXPECT_EQ(Module1::dirty, "n");
+  }
+}
+
+TEST_F(InputFilters, AKeyAfterARealResultHidesIt) {
+  EnterTab(0);
+  Fill({{&W().m1fld(), "99.67"},
+        {&W().sd1fld(), "13.872"},
+        {&W().n1fld(), "12"},
+        {&W().m2fld(), "102.0"},
+        {&W().sd2fld(), "13.995"},
+        {&W().n2fld(), "14"}});
+  Press(W().CalcBtn());
+  ASSERT_EQ(W().tfld().Text(), "-0.425");
+  Type(W().n2fld(), "5");
+  EXPECT_EQ(W().n2fld().Text(), "145");
+  const ShownResult shown = Shown(W().tfld(), W().dffld(), W().pfld());
+  EXPECT_EQ(shown.statistic + shown.df + shown.p, "");
+  EXPECT_FALSE(shown.statisticShown || shown.dfShown || shown.pShown);
+  EXPECT_FALSE(W().ttext().Visible() || W().dfText().Visible() || W().dtail().Visible());
+  EXPECT_TRUE(W().tfld().Enabled()) << "blanking leaves Enabled alone";
+  EXPECT_EQ(Module1::dirty, "y");
+}
+
+// n2fld under Sample/Population refuses every key that reaches it, so a key that reached it
+// would beep and blank the result.
+TEST_F(InputFilters, CursorKeysAndShortcutsReachNoFilter) {
+  EnterTab(0);
+  W().SBtn().SetValue(true);
+  fw::TextField& field = W().n2fld();
+  field.SetText("123");
+  ShowResult(0);
+  const ResultState shown = State(0);
+  auto* edit = static_cast<QLineEdit*>(field.Widget());
+
+  Click(field, Qt::Key_Left);
+  Click(field, Qt::Key_Delete);
+  EXPECT_EQ(field.Text(), "12");
+  Click(field, Qt::Key_Home);
+  Click(field, Qt::Key_Delete);
+  EXPECT_EQ(field.Text(), "2");
+  Click(field, Qt::Key_End);
+  EXPECT_EQ(edit->cursorPosition(), 1);
+  Click(field, Qt::Key_F2);
+  Click(field, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(edit->selectedText().toStdString(), "2");
+
+  EXPECT_EQ(beeps, 0);
+  EXPECT_EQ(State(0), shown);
+}
+
+TEST_F(InputFilters, AKeyOfSeveralCharactersIsJudgedByItsFirst) {
+  EnterTab(0);
+  fw::TextField& n1 = W().n1fld();
+  EXPECT_FALSE(W().n1fld_KeyDown(n1, "5x"));
+  EXPECT_EQ(beeps, 0);
+  EXPECT_TRUE(W().n1fld_KeyDown(n1, "x5"));
+  EXPECT_EQ(beeps, 1);
+}
+
+// The second N fields follow btn only while their own tab is selected.
+TEST_F(InputFilters, ASecondNFieldOffItsTabRefusesEveryKey) {
+  EnterTab(0);
+  Module1::btn = 1;
+  EXPECT_TRUE(W().n2fld1_KeyDown(W().n2fld1(), "5"));
+  EXPECT_TRUE(W().n22fld_KeyDown(W().n22fld(), "5"));
+  EXPECT_TRUE(W().n4fld2_KeyDown(W().n4fld2(), "5"));
+  EXPECT_FALSE(W().n2fld_KeyDown(W().n2fld(), "5"));
+  EXPECT_EQ(beeps, 3);
+}
+
+}  // namespace
