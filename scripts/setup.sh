@@ -45,3 +45,14 @@ qv_configure() {
 qv_build() {
   cmake --build "$1" --parallel "$(nproc)"
 }
+
+# Whether clang can link a libFuzzer program on this machine.
+qv_libfuzzer_works() {
+  local dir
+  dir="$(mktemp -d)"
+  printf '#include <cstddef>\n#include <cstdint>\nextern "C" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }\n' >"$dir/probe.cpp"
+  clang++ -fsanitize=fuzzer "$dir/probe.cpp" -o "$dir/probe" >/dev/null 2>&1
+  local works=$?
+  rm -rf "$dir"
+  return $works
+}

@@ -87,20 +87,18 @@ constexpr size_t kControlsPerStep = 30;
 
 void ControlWnd::Layout() {
   SetMenuBar(GetMenuBar1());
-  fw::WindowProperties properties;
-  properties.title = "Quorvane";
-  properties.width = 550;
-  properties.height = 500;
-  properties.frame = fw::Frame::Document;
-  properties.hasCloseButton = true;
-  properties.hasMinimizeButton = true;
-  properties.hasMaximizeButton = false;
-  properties.resizeable = false;
-  properties.placement = fw::Placement::ScreenCentre;
-  properties.visible = true;
-  properties.hasBackgroundColor = true;
-  properties.backgroundColor = 0xFFFFFF;
-  ApplyProperties(properties);
+  ApplyProperties({.title = "Quorvane",
+                   .width = 550,
+                   .height = 500,
+                   .frame = fw::Frame::Document,
+                   .hasCloseButton = true,
+                   .hasMinimizeButton = true,
+                   .hasMaximizeButton = false,
+                   .resizeable = false,
+                   .placement = fw::Placement::ScreenCentre,
+                   .visible = true,
+                   .hasBackgroundColor = true,
+                   .backgroundColor = 0xFFFFFF});
 }
 
 void ControlWnd::CreateControls() {

@@ -49,20 +49,18 @@ fw::ControlSpec TimerSpec() {
 }  // namespace
 
 void AboutWnd::Layout() {
-  fw::WindowProperties properties;
-  properties.title = "";
-  properties.width = 459;
-  properties.height = 200;
-  properties.frame = fw::Frame::Plain;
-  properties.hasCloseButton = false;
-  properties.hasMinimizeButton = false;
-  properties.hasMaximizeButton = false;
-  properties.resizeable = false;
-  properties.placement = fw::Placement::ScreenCentre;
-  properties.visible = true;
-  properties.hasBackgroundColor = true;
-  properties.backgroundColor = 0xFFFFFF;
-  ApplyProperties(properties);
+  ApplyProperties({.title = "",
+                   .width = 459,
+                   .height = 200,
+                   .frame = fw::Frame::Plain,
+                   .hasCloseButton = false,
+                   .hasMinimizeButton = false,
+                   .hasMaximizeButton = false,
+                   .resizeable = false,
+                   .placement = fw::Placement::ScreenCentre,
+                   .visible = true,
+                   .hasBackgroundColor = true,
+                   .backgroundColor = 0xFFFFFF});
 }
 
 void AboutWnd::CreateControls() {

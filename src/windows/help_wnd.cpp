@@ -30,19 +30,17 @@ fw::ControlSpec TextSpec(const char* textFile) {
 }  // namespace
 
 void HelpWindow::Layout() {
-  fw::WindowProperties properties;
-  properties.title = "Quorvane Info";
-  properties.width = 550;
-  properties.height = 500;
-  properties.frame = fw::Frame::Document;
-  properties.hasCloseButton = true;
-  properties.hasMinimizeButton = true;
-  properties.hasMaximizeButton = false;
-  properties.resizeable = false;
-  properties.placement = fw::Placement::Cascade;
-  properties.visible = true;
-  properties.hasBackgroundColor = false;
-  ApplyProperties(properties);
+  ApplyProperties({.title = "Quorvane Info",
+                   .width = 550,
+                   .height = 500,
+                   .frame = fw::Frame::Document,
+                   .hasCloseButton = true,
+                   .hasMinimizeButton = true,
+                   .hasMaximizeButton = false,
+                   .resizeable = false,
+                   .placement = fw::Placement::Cascade,
+                   .visible = true,
+                   .hasBackgroundColor = false});
 }
 
 void HelpWindow::CreateControls() {
