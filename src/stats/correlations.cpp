@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "stats/prob_module.h"
-
 namespace correlations {
 namespace {
 
@@ -16,11 +14,7 @@ double Fisher(double r) {
 
 TestResult Independent(double r1, double r2, std::int64_t n1, std::int64_t n2) {
   const double variance = 1.0 / static_cast<double>(n1 - 3) + 1.0 / static_cast<double>(n2 - 3);
-  TestResult result;
-  result.statistic = (Fisher(r1) - Fisher(r2)) / std::sqrt(variance);
-  // The normal series never ends on a z that is not a number.
-  result.p = std::isnan(result.statistic) ? NAN : ProbModule::zprob(result.statistic);
-  return result;
+  return ZTest((Fisher(r1) - Fisher(r2)) / std::sqrt(variance));
 }
 
 double Determinant(double rab, double rbc, double rac) {
@@ -34,13 +28,7 @@ TestResult Related(double rab, double rbc, std::int64_t n, double rac) {
   const double numerator = static_cast<double>(n - 1) * (1.0 + rac);
   const double sizeRatio = static_cast<double>(n - 1) / static_cast<double>(n - 3);
   const double denominator = 2.0 * sizeRatio * det + std::pow(mean, 2.0) * std::pow(1.0 - rac, 3.0);
-  TestResult result;
-  result.statistic = (rab - rbc) * std::sqrt(numerator / denominator);
-  result.df = n - 3;
-  result.p = std::isnan(result.statistic)
-                 ? NAN
-                 : ProbModule::tprob(result.statistic, static_cast<double>(n - 3));
-  return result;
+  return TTest((rab - rbc) * std::sqrt(numerator / denominator), n - 3);
 }
 
 }  // namespace correlations

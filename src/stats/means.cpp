@@ -2,21 +2,7 @@
 
 #include <cmath>
 
-#include "stats/prob_module.h"
-
 namespace means {
-namespace {
-
-TestResult WithP(double t, std::int64_t df) {
-  TestResult result;
-  result.statistic = t;
-  result.df = df;
-  result.p = std::isnan(t) ? NAN : ProbModule::tprob(t, static_cast<double>(df));
-  return result;
-}
-
-}  // namespace
-
 TestResult Independent(double m1, double m2, double sd1, double sd2, std::int64_t n1,
                        std::int64_t n2) {
   const double d = m1 - m2;
@@ -26,7 +12,7 @@ TestResult Independent(double m1, double m2, double sd1, double sd2, std::int64_
   const double pooled = (a + b) / static_cast<double>(df);
   const double w = 1.0 / static_cast<double>(n1) + 1.0 / static_cast<double>(n2);
   const double se = std::sqrt(pooled * w);
-  return WithP(d / se, df);
+  return TTest(d / se, df);
 }
 
 TestResult Related(double m1, double m2, double sd1, double sd2, std::int64_t n, double r) {
@@ -34,13 +20,13 @@ TestResult Related(double m1, double m2, double sd1, double sd2, std::int64_t n,
   const double q = sd1 * sd1 + sd2 * sd2;
   const double k = 2.0 * r * sd1 * sd2;
   const double se = std::sqrt((q - k) / static_cast<double>(n));
-  return WithP(d / se, n - 1);
+  return TTest(d / se, n - 1);
 }
 
 TestResult SampleVsPopulation(double m, double mu, double s, std::int64_t n) {
   const double d = m - mu;
   const double se = s / std::sqrt(static_cast<double>(n));
-  return WithP(d / se, n - 1);
+  return TTest(d / se, n - 1);
 }
 
 }  // namespace means

@@ -2,31 +2,18 @@
 
 #include <cmath>
 
-#include "stats/prob_module.h"
-
 namespace proportions {
-namespace {
-
-TestResult WithP(double z) {
-  TestResult result;
-  result.statistic = z;
-  result.p = std::isnan(z) ? NAN : ProbModule::zprob(z);
-  return result;
-}
-
-}  // namespace
-
 TestResult Independent(double p1, double p2, std::int64_t n1, std::int64_t n2) {
   const double a = static_cast<double>(n1);
   const double b = static_cast<double>(n2);
   const double pooled = (p1 * a + p2 * b) / static_cast<double>(n1 + n2);
   const double q = (1.0 - pooled) * pooled;
-  return WithP((p1 - p2) / std::sqrt(q / a + q / b));
+  return ZTest((p1 - p2) / std::sqrt(q / a + q / b));
 }
 
 TestResult ObservedExpected(double observed, double expected, std::int64_t n) {
   const double se = std::sqrt(expected * (1.0 - expected) / static_cast<double>(n));
-  return WithP((observed - expected) / se);
+  return ZTest((observed - expected) / se);
 }
 
 }  // namespace proportions

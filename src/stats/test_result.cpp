@@ -5,6 +5,20 @@
 
 #include "stats/prob_module.h"
 
+// The probability functions never see a statistic that is not a number: their series would not
+// end on it.
+TestResult TTest(double t, std::int64_t df) {
+  return {t, std::isnan(t) ? NAN : ProbModule::tprob(t, static_cast<double>(df)), df, {}};
+}
+
+TestResult ZTest(double z) {
+  return {z, std::isnan(z) ? NAN : ProbModule::zprob(z), {}, {}};
+}
+
+TestResult FTest(double F, std::int64_t df1, std::int64_t df2) {
+  return {F, TwoSidedFProbability(F, df1, df2), df1, df2};
+}
+
 double TwoSidedFProbability(double F, std::int64_t df1, std::int64_t df2) {
   if (std::isnan(F)) return NAN;
   const double upper = ProbModule::fprob(F, static_cast<double>(df1), static_cast<double>(df2));

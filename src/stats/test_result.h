@@ -13,6 +13,14 @@ struct TestResult {
   std::optional<std::int64_t> df2;  // the denominator's degrees of freedom of an F ratio
 };
 
+// A t statistic with its degrees of freedom and two-tailed p.
+TestResult TTest(double t, std::int64_t df);
+// A z statistic with its two-tailed p; a z test has no degrees of freedom.
+TestResult ZTest(double z);
+// An F ratio, the larger quantity on top, with the numerator's degrees of freedom first and the
+// two-sided p.
+TestResult FTest(double F, std::int64_t df1, std::int64_t df2);
+
 // The two-sided p of an F ratio with the larger quantity in the numerator: twice the smaller of
 // the two tails, at most 0.9999. NaN for a ratio that is not a number.
 double TwoSidedFProbability(double F, std::int64_t df1, std::int64_t df2);

@@ -2,18 +2,11 @@
 
 #include <cmath>
 
-#include "stats/prob_module.h"
-
 namespace variances {
 
 TestResult Independent(double v1, double v2, std::int64_t n1, std::int64_t n2) {
-  const bool firstIsLarger = v1 > v2;
-  TestResult result;
-  result.statistic = firstIsLarger ? v1 / v2 : v2 / v1;
-  result.df = (firstIsLarger ? n1 : n2) - 1;
-  result.df2 = (firstIsLarger ? n2 : n1) - 1;
-  result.p = TwoSidedFProbability(result.statistic, *result.df, *result.df2);
-  return result;
+  // The larger variance is the numerator; with equal ones, sample 2's.
+  return v1 > v2 ? FTest(v1 / v2, n1 - 1, n2 - 1) : FTest(v2 / v1, n2 - 1, n1 - 1);
 }
 
 TestResult Related(double v1, double v2, std::int64_t n, double r) {
@@ -23,11 +16,7 @@ TestResult Related(double v1, double v2, std::int64_t n, double r) {
   // Morgan's test), which is zero exactly when the two variances are equal.
   const double t =
       std::sqrt(static_cast<double>(df)) * d / std::sqrt(4.0 * v1 * v2 * (1.0 - r * r));
-  TestResult result;
-  result.statistic = t;
-  result.df = df;
-  result.p = std::isnan(t) ? NAN : ProbModule::tprob(t, static_cast<double>(df));
-  return result;
+  return TTest(t, df);
 }
 
 }  // namespace variances
