@@ -1,11 +1,11 @@
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <variant>
 
 #include "framework/controls.h"
+#include "framework/program_error.h"
 
 // Event bindings as data: a window keeps a table of (control, event, member handler) and the
 // framework connects each row when the control is made.
@@ -30,7 +30,7 @@ namespace detail {
 template <class T>
 T& As(Object& object) {
   if (auto* typed = dynamic_cast<T*>(&object)) return *typed;
-  throw std::logic_error("event bound to " + object.Name() + ", a control of another class");
+  ProgramError({"event bound to ", object.Name(), ", a control of another class"});
 }
 }  // namespace detail
 

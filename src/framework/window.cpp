@@ -123,7 +123,7 @@ std::unique_ptr<Object> MakeObject(const ControlSpec& spec, QWidget* parent) {
     case ControlClass::Timer:
       return std::make_unique<Timer>(spec.name);
   }
-  throw std::logic_error("unknown control class for " + spec.name);
+  ProgramError({"unknown control class for ", spec.name});
 }
 
 }  // namespace
@@ -347,11 +347,11 @@ QWidget* Window::ParentFor(const ControlSpec& spec, int& originX, int& originY) 
   if (spec.parent.empty()) return content_;
   Object* parentObject = Find(spec.parent);
   auto* parent = dynamic_cast<Control*>(parentObject);
-  if (!parent) throw std::logic_error(spec.name + " lies in " + spec.parent + ", not made yet");
+  if (!parent) ProgramError({spec.name, " lies in ", spec.parent, ", not made yet"});
   QWidget* container = parent->Widget();
   if (auto* tabs = dynamic_cast<TabPanel*>(parent)) {
     container = tabs->Page(spec.tabPanelIndex - 1);
-    if (!container) throw std::logic_error(spec.name + " is on a tab that does not exist");
+    if (!container) ProgramError({spec.name, " is on a tab that does not exist"});
   }
   const Origin origin = origins_.at(parent->Widget());
   originX = origin.x;
@@ -360,7 +360,7 @@ QWidget* Window::ParentFor(const ControlSpec& spec, int& originX, int& originY) 
 }
 
 Object& Window::CreateControl(const ControlSpec& spec) {
-  if (Find(spec.name)) throw std::logic_error("two controls named " + spec.name);
+  if (Find(spec.name)) ProgramError({"two controls named ", spec.name});
   int originX = 0;
   int originY = 0;
   QWidget* parent = ParentFor(spec, originX, originY);

@@ -4,13 +4,13 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <typeindex>
 #include <vector>
 
 #include "framework/control_spec.h"
 #include "framework/controls.h"
+#include "framework/program_error.h"
 
 class QWidget;
 class QMainWindow;
@@ -77,7 +77,7 @@ class Window {
   template <class T>
   T& Named(const std::string& name) const {
     if (auto* typed = dynamic_cast<T*>(Find(name))) return *typed;
-    throw std::logic_error("no control " + name + " of the expected class in " + Title());
+    ProgramError({"no control ", name, " of the expected class in ", Title()});
   }
   // Every control and timer, in the order they were made.
   const std::vector<Object*>& Objects() const { return order_; }
