@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 #include <random>
@@ -255,6 +257,26 @@ TEST_F(MeansPanel, ZeroSpreadWithDifferentMeansShowsAnInfiniteT) {
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(W().tfld().Text(), "+INF");
   EXPECT_EQ(W().pfld().Text(), ".0001");
+}
+
+TEST_F(MeansPanel, TheTabKeyVisitsTheInputsInOrderAndFieldsKeepTheirLimits) {
+  FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
+  Calculate();  // the result fields are on show and enabled, and still no Tab stop
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  W().m1fld().SetFocus();
+  for (const char* next : {"sd1fld", "n1fld", "m2fld", "sd2fld", "n2fld"}) {
+    QTest::keyClick(W().FocusedControl()->Widget(), Qt::Key_Tab);
+    EXPECT_EQ(FocusedName(), next);
+  }
+  Press(W().ClearBtn());
+  Type(W().m1fld(), "1234567890");
+  EXPECT_EQ(W().m1fld().Text(), "123456789");
+  Type(W().n1fld(), "12345");
+  EXPECT_EQ(W().n1fld().Text(), "1234");
+  W().RBtn().SetValue(true);
+  Type(W().n2fld(), ".123456");
+  EXPECT_EQ(W().n2fld().Text(), ".12345");
 }
 
 TEST_F(MeansPanel, ShownPAgreesWithTheExactPForRandomInputs) {
