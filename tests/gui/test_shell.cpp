@@ -130,6 +130,23 @@ TEST(MainWindow, OpensWithMeansSelectedAndNoClearRun) {
   EXPECT_FALSE(main.Canvas1_MouseDown(main.Canvas1(), 5, 5)) << "the banner does nothing";
 }
 
+TEST(MainWindow, EnteringATabClearsThatPanelOnly) {
+  ControlWnd& main = ControlWnd::Get();
+  main.m1fld().SetText("1");
+  main.var1Fld().SetText("2");
+  main.a1fld().SetText(".5");
+  main.RBtn4().SetValue(true);
+  Module1::dirty = "y";
+  main.TabPanel1().SetValue(4);
+  EXPECT_EQ(main.a1fld().Text(), "");
+  EXPECT_TRUE(main.IBtn4().Value());
+  EXPECT_EQ(Module1::btn, 1);
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_TRUE(main.a1fld().HasFocus());
+  EXPECT_EQ(main.m1fld().Text(), "1") << "no other panel's Clear ran";
+  EXPECT_EQ(main.var1Fld().Text(), "2");
+}
+
 TEST(MainWindow, EveryControlCarriesItsNameForTestsAndScreenReaders) {
   for (fw::Object* object : ControlWnd::Get().Objects()) {
     auto* control = dynamic_cast<fw::Control*>(object);
