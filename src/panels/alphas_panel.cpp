@@ -7,6 +7,7 @@
 #include "app/module1.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 #include "stats/alphas.h"
 
 namespace {
@@ -16,10 +17,6 @@ using panels::NumberInput;
 using panels::OutsideNRange;
 
 constexpr const char* kNEach = "N for each sample must range from 2-9999";
-
-panels::Results AlphasResults(const ControlWnd& w) {
-  return {w.tfld4(), w.ttext4(), w.dffld4(), w.dftext4(), w.pfld4(), w.dtail4()};
-}
 
 // Both bounds are valid values: .0001 and .9999 pass.
 bool OutsideAlphaRange(double alpha) {
@@ -40,7 +37,7 @@ constexpr AlphasDesign kRelated = {2, "t", true, "r", true, 6};
 
 void SelectDesign(ControlWnd& w, const AlphasDesign& design) {
   Module1::btn = design.btn;
-  panels::BlankResults(AlphasResults(w));
+  panels::BlankResults(panels::ResultsOf(w, panels::kAlphas));
   w.ttext4().SetCaption(design.statisticCaption);
   if (design.showsSecondField) {
     w.n4fld2().SetVisible(true);
@@ -113,14 +110,14 @@ void ControlWnd::CalcBtn4_Action(fw::PushButton&) {
   const std::optional<TestResult> result = Module1::btn == 1 ? Independent(*this) : Related(*this);
   if (!result || panels::NoStatistic(*result, a1fld())) return;
   // The p caption keeps "p" in both designs, although the Independent p is two-sided.
-  panels::DisplayResult(AlphasResults(*this), *result);
+  panels::DisplayResult(panels::ResultsOf(*this, panels::kAlphas), *result);
 }
 
 void ControlWnd::CalcBtn4_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn4_Action(fw::PushButton&) {
   for (fw::TextField* field : {&a1fld(), &n4fld1(), &a2fld(), &n4fld2()}) field->SetText("");
-  const panels::Results results = AlphasResults(*this);
+  const panels::Results results = panels::ResultsOf(*this, panels::kAlphas);
   panels::EmptyResultTexts(results);
   IBtn4().SetValue(true);  // restores "F", "N" and the Independent limit
   RBtn4().SetValue(false);

@@ -7,6 +7,7 @@
 #include "app/module1.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 #include "stats/aucs.h"
 
 namespace {
@@ -16,10 +17,6 @@ using panels::NumberInput;
 constexpr const char* kSEEach = "SE for each sample must > 0.0001";
 constexpr const char* kAUCEach = "AUC for each sample must range from .0001 to .9999";
 
-panels::Results AUCsResults(const ControlWnd& w) {
-  return {w.tfld5(), w.ttext5(), w.dffld5(), w.dftext5(), w.pfld5(), w.dtail5()};
-}
-
 // The bounds themselves pass.
 bool OutsideAUCRange(double auc) {
   return auc < 0.0001 || auc > 0.9999;
@@ -28,7 +25,7 @@ bool OutsideAUCRange(double auc) {
 // Both designs keep the AUCs and SEs but start r afresh; only the Related one shows it.
 void SelectDesign(ControlWnd& w, std::int64_t design, bool correlationShown) {
   Module1::btn = design;
-  panels::BlankResults(AUCsResults(w));
+  panels::BlankResults(panels::ResultsOf(w, panels::kAUCs));
   w.r5Fld().SetText("");
   w.r5Fld().SetVisible(correlationShown);
   w.rtext5().SetVisible(correlationShown);
@@ -79,7 +76,7 @@ void ControlWnd::CalcBtn5_Action(fw::PushButton&) {
   }
   const std::optional<TestResult> result = Compare(*this, Module1::btn == 2);
   if (!result || panels::NoStatistic(*result, m5fld1())) return;
-  panels::DisplayResult(AUCsResults(*this), *result);  // z and p only: no df
+  panels::DisplayResult(panels::ResultsOf(*this, panels::kAUCs), *result);  // z and p only: no df
 }
 
 void ControlWnd::CalcBtn5_Open(fw::PushButton&) {}
@@ -90,7 +87,7 @@ void ControlWnd::ClearBtn5_Action(fw::PushButton&) {
   }
   r5Fld().SetVisible(false);
   rtext5().SetVisible(false);
-  panels::BlankResults(AUCsResults(*this));
+  panels::BlankResults(panels::ResultsOf(*this, panels::kAUCs));
   IBtn5().SetValue(true);
   RBtn5().SetValue(false);  // runs nothing, so r stays hidden
   SepLine9().SetVisible(false);

@@ -7,6 +7,7 @@
 #include "app/module1.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 #include "stats/correlations.h"
 
 namespace {
@@ -16,10 +17,6 @@ using panels::NumberInput;
 using panels::OutsideNRange;
 
 constexpr const char* kREach = "r for each sample must range from -.9999 to +.9999";
-
-panels::Results CorrelationsResults(const ControlWnd& w) {
-  return {w.tfld2(), w.ttext2(), w.dffld2(), w.dftext2(), w.pfld2(), w.dtail2()};
-}
 
 struct CorrelationsDesign {
   std::int64_t btn;
@@ -45,7 +42,7 @@ constexpr CorrelationsDesign kRelated = {2,
 void SelectDesign(ControlWnd& w, const CorrelationsDesign& design) {
   Module1::btn = design.btn;
   w.ttext2().SetText(design.statisticCaption);
-  panels::BlankResults(CorrelationsResults(w));
+  panels::BlankResults(panels::ResultsOf(w, panels::kCorrelations));
   w.n2text2().SetText(design.n22Label);
   w.SepLine5().SetVisible(design.separators);
   w.SepLine6().SetVisible(design.separators);
@@ -120,7 +117,7 @@ void ControlWnd::CalcBtn2_Action(fw::PushButton&) {
   // No empty tests here: an empty field reads as 0, so an empty N fails its N check.
   const std::optional<TestResult> result = Module1::btn == 1 ? Independent(*this) : Related(*this);
   if (!result || panels::NoStatistic(*result, r2Fld1())) return;
-  panels::DisplayResult(CorrelationsResults(*this), *result);
+  panels::DisplayResult(panels::ResultsOf(*this, panels::kCorrelations), *result);
 }
 
 void ControlWnd::CalcBtn2_Open(fw::PushButton&) {}

@@ -9,11 +9,12 @@
 #include "framework/text_services.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 
 namespace {
 
-// The panels in the order of their tabs: a panel's value is its tab's index.
-enum Panel : int { kMeans, kVariances, kCorrelations, kProportions, kAlphas, kAUCs };
+using panels::Panel;
+using enum panels::Panel;
 
 // kByDesign: the second N field, which holds an N under Independent and r under Related.
 enum class KeySet { kNone, kCount, kDecimal, kSigned, kByDesign };
@@ -27,39 +28,6 @@ struct Filter {
   KeySet keys;
   Blanking blanking;
 };
-
-using FieldOf = fw::TextField& (ControlWnd::*)() const;
-using LabelOf = fw::Label& (ControlWnd::*)() const;
-
-struct ResultControls {
-  FieldOf statistic;
-  LabelOf statisticCaption;
-  FieldOf df;
-  LabelOf dfCaption;
-  FieldOf p;
-  LabelOf pCaption;
-};
-
-constexpr ResultControls kResultControls[] = {
-    {&ControlWnd::tfld, &ControlWnd::ttext, &ControlWnd::dffld, &ControlWnd::dfText,
-     &ControlWnd::pfld, &ControlWnd::dtail},
-    {&ControlWnd::tfld1, &ControlWnd::ttext1, &ControlWnd::dffld1, &ControlWnd::dftext1,
-     &ControlWnd::pfld1, &ControlWnd::dtail1},
-    {&ControlWnd::tfld2, &ControlWnd::ttext2, &ControlWnd::dffld2, &ControlWnd::dftext2,
-     &ControlWnd::pfld2, &ControlWnd::dtail2},
-    {&ControlWnd::tfld3, &ControlWnd::ttext3, &ControlWnd::dffld3, &ControlWnd::dftext3,
-     &ControlWnd::pfld3, &ControlWnd::dtail3},
-    {&ControlWnd::tfld4, &ControlWnd::ttext4, &ControlWnd::dffld4, &ControlWnd::dftext4,
-     &ControlWnd::pfld4, &ControlWnd::dtail4},
-    {&ControlWnd::tfld5, &ControlWnd::ttext5, &ControlWnd::dffld5, &ControlWnd::dftext5,
-     &ControlWnd::pfld5, &ControlWnd::dtail5},
-};
-
-panels::Results ResultsOf(const ControlWnd& w, Panel panel) {
-  const ResultControls& c = kResultControls[panel];
-  return {(w.*c.statistic)(), (w.*c.statisticCaption)(), (w.*c.df)(), (w.*c.dfCaption)(),
-          (w.*c.p)(),         (w.*c.pCaption)()};
-}
 
 // The second N field follows the design only on its own tab; any other design (Sample/Population)
 // or tab leaves it no keys at all.
@@ -83,7 +51,7 @@ bool Passes(std::int64_t code, KeySet keys) {
 // True discards the key.
 bool FilterKey(ControlWnd& w, const Filter& filter, const std::string& key) {
   if (Module1::dirty == "y") {
-    const panels::Results results = ResultsOf(w, filter.panel);
+    const panels::Results results = panels::ResultsOf(w, filter.panel);
     if (filter.blanking == Blanking::kFull) {
       panels::BlankResults(results);
     } else {

@@ -6,6 +6,7 @@
 #include "app/module1.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 #include "stats/means.h"
 
 namespace {
@@ -15,10 +16,6 @@ using panels::NumberInput;
 using panels::OutsideNRange;
 
 constexpr const char* kNEach = "N for each sample must range from 2-9999";
-
-panels::Results MeansResults(const ControlWnd& w) {
-  return {w.tfld(), w.ttext(), w.dffld(), w.dfText(), w.pfld(), w.dtail()};
-}
 
 struct MeansDesign {
   std::int64_t btn;
@@ -42,7 +39,7 @@ void SelectDesign(ControlWnd& w, const MeansDesign& design) {
   w.StaticText6().SetVisible(design.secondSampleShown);
   w.n2fld().SetVisible(design.secondSampleShown);
   w.n2text().SetVisible(design.secondSampleShown);
-  panels::BlankResults(MeansResults(w));
+  panels::BlankResults(panels::ResultsOf(w, panels::kMeans));
   w.SepLine1().SetVisible(false);
   w.SepLine2().SetVisible(design.pairSeparator);
   w.n2text().SetText(design.n2Label);
@@ -128,7 +125,7 @@ void ControlWnd::CalcBtn_Action(fw::PushButton&) {
                                            : Module1::btn == 2 ? Related(*this)
                                                                : SampleVsPopulation(*this);
   if (!result || panels::NoStatistic(*result, m1fld())) return;
-  panels::DisplayResult(MeansResults(*this), *result);
+  panels::DisplayResult(panels::ResultsOf(*this, panels::kMeans), *result);
 }
 
 void ControlWnd::ClearBtn_Action(fw::PushButton&) {
@@ -137,7 +134,7 @@ void ControlWnd::ClearBtn_Action(fw::PushButton&) {
   }
   n2fld().SetVisible(false);
   n2text().SetVisible(false);
-  panels::BlankResults(MeansResults(*this));
+  panels::BlankResults(panels::ResultsOf(*this, panels::kMeans));
   IBtn().SetValue(true);  // restores the Independent captions and fields
   RBtn().SetValue(false);
   n2fld().SetLimitText(4);

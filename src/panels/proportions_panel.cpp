@@ -6,6 +6,7 @@
 #include "app/module1.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 #include "stats/proportions.h"
 
 namespace {
@@ -13,10 +14,6 @@ namespace {
 using panels::CountInput;
 using panels::NumberInput;
 using panels::OutsideNRange;
-
-panels::Results ProportionsResults(const ControlWnd& w) {
-  return {w.tfld3(), w.ttext3(), w.dffld3(), w.dftext3(), w.pfld3(), w.dtail3()};
-}
 
 // Both ends are accepted; a proportion of 0 or 1 has no spread to test against.
 bool OutsideProportionRange(double p) {
@@ -35,7 +32,7 @@ constexpr ProportionsDesign kObservedExpected = {2, "Observed", "Expected", fals
 
 void SelectDesign(ControlWnd& w, const ProportionsDesign& design) {
   Module1::btn = design.btn;
-  panels::BlankResults(ProportionsResults(w));
+  panels::BlankResults(panels::ResultsOf(w, panels::kProportions));
   w.n3fld2().SetVisible(design.secondNShown);
   w.n3text2().SetVisible(design.secondNShown);
   w.GroupBox7().SetCaption(design.firstGroup);
@@ -99,14 +96,14 @@ void ControlWnd::CalcBtn3_Action(fw::PushButton&) {
   const std::optional<TestResult> result =
       Module1::btn == 1 ? Independent(*this) : ObservedExpected(*this);
   if (!result || panels::NoStatistic(*result, p1fld())) return;
-  panels::DisplayResult(ProportionsResults(*this), *result);
+  panels::DisplayResult(panels::ResultsOf(*this, panels::kProportions), *result);
 }
 
 void ControlWnd::CalcBtn3_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn3_Action(fw::PushButton&) {
   for (fw::TextField* field : {&p1fld(), &n3fld1(), &p2fld(), &n3fld2()}) field->SetText("");
-  const panels::Results results = ProportionsResults(*this);
+  const panels::Results results = panels::ResultsOf(*this, panels::kProportions);
   panels::EmptyResultTexts(results);
   IBtn3().SetValue(true);  // restores the Independent captions and shows n3fld2 again
   RBtn3().SetValue(false);

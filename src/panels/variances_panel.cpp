@@ -8,6 +8,7 @@
 #include "app/module1.h"
 #include "mainwindow/control_wnd.h"
 #include "panels/panel_patterns.h"
+#include "panels/panel_results.h"
 #include "stats/variances.h"
 
 namespace {
@@ -19,10 +20,6 @@ using panels::OutsideNRange;
 constexpr const char* kVariance1 = "Please enter the variance of the 1st sample";
 constexpr const char* kVariance2 = "Please enter the variance of the 2nd sample";
 constexpr const char* kNegativeVariance = "Variance must not be negative";
-
-panels::Results VariancesResults(const ControlWnd& w) {
-  return {w.tfld1(), w.ttext1(), w.dffld1(), w.dftext1(), w.pfld1(), w.dtail1()};
-}
 
 struct VariancesDesign {
   std::int64_t btn;
@@ -43,7 +40,7 @@ const VariancesDesign& ChosenDesign() {
 void SelectDesign(ControlWnd& w, const VariancesDesign& design) {
   Module1::btn = design.btn;
   w.ttext1().SetText(design.statisticCaption);
-  panels::BlankResults(VariancesResults(w));
+  panels::BlankResults(panels::ResultsOf(w, panels::kVariances));
   w.n2fld1().SetVisible(true);
   w.rtext2().SetText(design.n2Label);
   w.SepLine3().SetVisible(design.pairSeparators);
@@ -111,14 +108,14 @@ void ControlWnd::CalcBtn1_Action(fw::PushButton&) {
   if (!result || panels::NoStatistic(*result, var1Fld())) return;
   const VariancesDesign& design = ChosenDesign();
   ttext1().SetText(design.statisticCaption);
-  panels::DisplayResult(VariancesResults(*this), *result, design.pCaption);
+  panels::DisplayResult(panels::ResultsOf(*this, panels::kVariances), *result, design.pCaption);
 }
 
 void ControlWnd::CalcBtn1_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn1_Action(fw::PushButton&) {
   for (fw::TextField* field : {&var1Fld(), &var2Fld(), &n1fld1(), &n2fld1()}) field->SetText("");
-  panels::EmptyResultTexts(VariancesResults(*this));
+  panels::EmptyResultTexts(panels::ResultsOf(*this, panels::kVariances));
   IBtn1().SetValue(true);  // restores the Independent captions and hides the p caption
   RBtn1().SetValue(false);
   for (fw::Control* control :
