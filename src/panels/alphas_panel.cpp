@@ -16,13 +16,6 @@ using panels::CountInput;
 using panels::NumberInput;
 using panels::OutsideNRange;
 
-constexpr const char* kNEach = "N for each sample must range from 2-9999";
-
-// Both bounds are valid values: .0001 and .9999 pass.
-bool OutsideAlphaRange(double alpha) {
-  return alpha < 0.0001 || alpha > 0.9999;
-}
-
 struct AlphasDesign {
   std::int64_t btn;
   const char* statisticCaption;
@@ -62,10 +55,10 @@ std::optional<TestResult> Independent(ControlWnd& w) {
   const std::int64_t n2 = CountInput(w.n4fld2());
   constexpr const char* kAlphaEach =
       "Coefficient alpha for each test must range from .0001 to .9999";
-  check.Check(OutsideNRange(n1), w.n4fld1(), kNEach)
-      .Check(OutsideNRange(n2), w.n4fld2(), kNEach)
-      .Check(OutsideAlphaRange(a1), w.a1fld(), kAlphaEach)
-      .Check(OutsideAlphaRange(a2), w.a2fld(), kAlphaEach);
+  check.Check(OutsideNRange(n1), w.n4fld1(), panels::kNEachSample)
+      .Check(OutsideNRange(n2), w.n4fld2(), panels::kNEachSample)
+      .Check(panels::OutsideUnitRange(a1), w.a1fld(), kAlphaEach)
+      .Check(panels::OutsideUnitRange(a2), w.a2fld(), kAlphaEach);
   if (check.Failed()) return std::nullopt;
   return alphas::Independent(a1, a2, n1, n2);
 }
@@ -83,10 +76,10 @@ std::optional<TestResult> Related(ControlWnd& w) {
   const double r = NumberInput(w.n4fld2());
   constexpr const char* kAlphaEach =
       "Coefficient alpha for each sample must range from .0001 to .9999";
-  check.Check(OutsideNRange(n), w.n4fld1(), kNEach)
-      .Check(OutsideAlphaRange(a1), w.a1fld(), kAlphaEach)
-      .Check(OutsideAlphaRange(a2), w.a2fld(), kAlphaEach)
-      .Check(std::abs(r) < 0.0001 || std::abs(r) > 0.9999, w.n4fld2(),
+  check.Check(OutsideNRange(n), w.n4fld1(), panels::kNEachSample)
+      .Check(panels::OutsideUnitRange(a1), w.a1fld(), kAlphaEach)
+      .Check(panels::OutsideUnitRange(a2), w.a2fld(), kAlphaEach)
+      .Check(panels::OutsideUnitRange(std::abs(r)), w.n4fld2(),
              "Absolute value of correlation must range from .0001 to .9999");
   if (check.Failed()) return std::nullopt;
   return alphas::Related(a1, a2, n, r);
@@ -102,9 +95,7 @@ void ControlWnd::RBtn4_Action(fw::RadioButton&) {
 }
 
 void ControlWnd::CalcBtn4_Action(fw::PushButton&) {
-  if (!panels::DesignChosen(
-          {1, 2},
-          "Select Independent or Related Correlation test and then enter appropriate data")) {
+  if (!panels::DesignChosen({1, 2}, panels::kSelectIndependentOrRelated)) {
     return;
   }
   const std::optional<TestResult> result = Module1::btn == 1 ? Independent(*this) : Related(*this);

@@ -17,11 +17,6 @@ using panels::NumberInput;
 constexpr const char* kSEEach = "SE for each sample must > 0.0001";
 constexpr const char* kAUCEach = "AUC for each sample must range from .0001 to .9999";
 
-// The bounds themselves pass.
-bool OutsideAUCRange(double auc) {
-  return auc < 0.0001 || auc > 0.9999;
-}
-
 // Both designs keep the AUCs and SEs but start r afresh; only the Related one shows it.
 void SelectDesign(ControlWnd& w, std::int64_t design, bool correlationShown) {
   Module1::btn = design;
@@ -49,10 +44,10 @@ std::optional<TestResult> Compare(ControlWnd& w, bool related) {
   const double r = related ? NumberInput(w.r5Fld()) : 0.0;
   check.Check(se1 < 0.0001, w.sefld1(), kSEEach)
       .Check(se2 < 0.0001, w.sefld2(), kSEEach)
-      .Check(OutsideAUCRange(auc1), w.m5fld1(), kAUCEach)
-      .Check(OutsideAUCRange(auc2), w.m5fld2(), kAUCEach);
+      .Check(panels::OutsideUnitRange(auc1), w.m5fld1(), kAUCEach)
+      .Check(panels::OutsideUnitRange(auc2), w.m5fld2(), kAUCEach);
   if (related) {
-    check.Check(std::abs(r) < 0.0001 || std::abs(r) > 0.9999, w.r5Fld(),
+    check.Check(panels::OutsideUnitRange(std::abs(r)), w.r5Fld(),
                 "Absolute value of correlation must range from .0001 to .9999");
   }
   if (check.Failed()) return std::nullopt;
@@ -69,9 +64,7 @@ void ControlWnd::RBtn5_Action(fw::RadioButton&) {
 }
 
 void ControlWnd::CalcBtn5_Action(fw::PushButton&) {
-  if (!panels::DesignChosen(
-          {1, 2},
-          "Select Independent or Related Correlation test and then enter appropriate data")) {
+  if (!panels::DesignChosen({1, 2}, panels::kSelectIndependentOrRelated)) {
     return;
   }
   const std::optional<TestResult> result = Compare(*this, Module1::btn == 2);

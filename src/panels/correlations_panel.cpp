@@ -68,10 +68,9 @@ std::optional<TestResult> Independent(ControlWnd& w) {
   const std::int64_t n2 = CountInput(w.n22fld());
   // Fisher's z has the variance 1 / (N - 3): below 4 it is infinite or negative.
   constexpr const char* kNFour = "N for each sample must be at least 4 for this test";
-  constexpr const char* kNEach = "N for each sample must range from 2-9999";
   panels::Validation check;
-  check.Check(OutsideNRange(n1), w.n12fld(), kNEach)
-      .Check(OutsideNRange(n2), w.n22fld(), kNEach)
+  check.Check(OutsideNRange(n1), w.n12fld(), panels::kNEachSample)
+      .Check(OutsideNRange(n2), w.n22fld(), panels::kNEachSample)
       .Check(OutsideRRange(r1), w.r2Fld1(), kREach)
       .Check(OutsideRRange(r2), w.r2Fld2(), kREach)
       .Check(n1 < 4, w.n12fld(), kNFour)
@@ -109,9 +108,7 @@ void ControlWnd::RBtn2_Action(fw::RadioButton&) {
 }
 
 void ControlWnd::CalcBtn2_Action(fw::PushButton&) {
-  if (!panels::DesignChosen(
-          {1, 2},
-          "Select Independent or Related Correlation test and then enter appropriate data")) {
+  if (!panels::DesignChosen({1, 2}, panels::kSelectIndependentOrRelated)) {
     return;
   }
   // No empty tests here: an empty field reads as 0, so an empty N fails its N check.

@@ -15,8 +15,6 @@ using panels::CountInput;
 using panels::NumberInput;
 using panels::OutsideNRange;
 
-constexpr const char* kNEach = "N for each sample must range from 2-9999";
-
 struct MeansDesign {
   std::int64_t btn;
   const char* firstGroup;
@@ -61,7 +59,8 @@ std::optional<TestResult> Independent(ControlWnd& w) {
   const double sd2 = NumberInput(w.sd2fld());
   const std::int64_t n1 = CountInput(w.n1fld());
   const std::int64_t n2 = CountInput(w.n2fld());
-  check.Check(OutsideNRange(n1), w.n1fld(), kNEach).Check(OutsideNRange(n2), w.n2fld(), kNEach);
+  check.Check(OutsideNRange(n1), w.n1fld(), panels::kNEachSample)
+      .Check(OutsideNRange(n2), w.n2fld(), panels::kNEachSample);
   if (check.Failed()) return std::nullopt;
   return means::Independent(m1, m2, sd1, sd2, n1, n2);
 }

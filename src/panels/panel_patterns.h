@@ -28,6 +28,17 @@ std::int64_t CountFromValue(double value);
 inline bool OutsideNRange(std::int64_t n) {
   return n < 2 || n > 9999;
 }
+inline constexpr const char* kNEachSample = "N for each sample must range from 2-9999";
+
+// The range of an alpha, a proportion, an AUC and the size of a correlation: .0001 and .9999
+// pass.
+inline bool OutsideUnitRange(double value) {
+  return value < 0.0001 || value > 0.9999;
+}
+
+// The select-design message that the Correlations, Proportions, Alphas and AUCs panels share.
+inline constexpr const char* kSelectIndependentOrRelated =
+    "Select Independent or Related Correlation test and then enter appropriate data";
 
 // The message box with the text, then the cursor into the field.
 void ValidationFailure(fw::TextField& field, const std::string& text);

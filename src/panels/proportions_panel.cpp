@@ -15,11 +15,6 @@ using panels::CountInput;
 using panels::NumberInput;
 using panels::OutsideNRange;
 
-// Both ends are accepted; a proportion of 0 or 1 has no spread to test against.
-bool OutsideProportionRange(double p) {
-  return p < 0.0001 || p > 0.9999;
-}
-
 struct ProportionsDesign {
   std::int64_t btn;
   const char* firstGroup;
@@ -40,7 +35,6 @@ void SelectDesign(ControlWnd& w, const ProportionsDesign& design) {
 }
 
 std::optional<TestResult> Independent(ControlWnd& w) {
-  constexpr const char* kNEach = "N for each sample must range from 2-9999";
   constexpr const char* kPEach = "proportion for each sample must range from .0001 to .9999";
   panels::Validation check;
   check.Filled(w.p1fld(), "Please enter the proportion of the 1st sample")
@@ -52,10 +46,10 @@ std::optional<TestResult> Independent(ControlWnd& w) {
   const double p2 = NumberInput(w.p2fld());
   const std::int64_t n1 = CountInput(w.n3fld1());
   const std::int64_t n2 = CountInput(w.n3fld2());
-  check.Check(OutsideNRange(n1), w.n3fld1(), kNEach)
-      .Check(OutsideNRange(n2), w.n3fld2(), kNEach)
-      .Check(OutsideProportionRange(p1), w.p1fld(), kPEach)
-      .Check(OutsideProportionRange(p2), w.p2fld(), kPEach);
+  check.Check(OutsideNRange(n1), w.n3fld1(), panels::kNEachSample)
+      .Check(OutsideNRange(n2), w.n3fld2(), panels::kNEachSample)
+      .Check(panels::OutsideUnitRange(p1), w.p1fld(), kPEach)
+      .Check(panels::OutsideUnitRange(p2), w.p2fld(), kPEach);
   if (check.Failed()) return std::nullopt;
   return proportions::Independent(p1, p2, n1, n2);
 }
@@ -70,9 +64,9 @@ std::optional<TestResult> ObservedExpected(ControlWnd& w) {
   const double expected = NumberInput(w.p2fld());
   const std::int64_t n = CountInput(w.n3fld1());
   check.Check(OutsideNRange(n), w.n3fld1(), "N for observed proportion must range from 2-9999")
-      .Check(OutsideProportionRange(observed), w.p1fld(),
+      .Check(panels::OutsideUnitRange(observed), w.p1fld(),
              "observed proportion must range from .0001 to .9999")
-      .Check(OutsideProportionRange(expected), w.p2fld(),
+      .Check(panels::OutsideUnitRange(expected), w.p2fld(),
              "expected proportion must range from .0001 to .9999");
   if (check.Failed()) return std::nullopt;
   return proportions::ObservedExpected(observed, expected, n);
@@ -88,9 +82,7 @@ void ControlWnd::RBtn3_Action(fw::RadioButton&) {
 }
 
 void ControlWnd::CalcBtn3_Action(fw::PushButton&) {
-  if (!panels::DesignChosen(
-          {1, 2},
-          "Select Independent or Related Correlation test and then enter appropriate data")) {
+  if (!panels::DesignChosen({1, 2}, panels::kSelectIndependentOrRelated)) {
     return;
   }
   const std::optional<TestResult> result =

@@ -65,8 +65,8 @@ std::optional<TestResult> Independent(ControlWnd& w) {
   const double v2 = NumberInput(w.var2Fld());
   const std::int64_t n1 = CountInput(w.n1fld1());
   const std::int64_t n2 = CountInput(w.n2fld1());
-  constexpr const char* kNEach = "N for each sample must range from 2-9999";
-  check.Check(OutsideNRange(n1), w.n1fld1(), kNEach).Check(OutsideNRange(n2), w.n2fld1(), kNEach);
+  check.Check(OutsideNRange(n1), w.n1fld1(), panels::kNEachSample)
+      .Check(OutsideNRange(n2), w.n2fld1(), panels::kNEachSample);
   CheckNotNegative(check, w, v1, v2);
   if (check.Failed()) return std::nullopt;
   return variances::Independent(v1, v2, n1, n2);
