@@ -107,14 +107,6 @@ void ControlWnd::CalcBtn4_Action(fw::PushButton&) {
 void ControlWnd::CalcBtn4_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn4_Action(fw::PushButton&) {
-  for (fw::TextField* field : {&a1fld(), &n4fld1(), &a2fld(), &n4fld2()}) field->SetText("");
-  const panels::Results results = panels::ResultsOf(*this, panels::kAlphas);
-  panels::EmptyResultTexts(results);
-  IBtn4().SetValue(true);  // restores "F", "N" and the Independent limit
-  RBtn4().SetValue(false);
-  panels::BlankResults(results);
-  SepLine7().SetVisible(false);
-  SepLine8().SetVisible(false);
-  n4fld2().SetLimitText(4);
-  panels::FinishClear(a1fld());
+  panels::ClearPanel({&a1fld(), &n4fld1(), &a2fld(), &n4fld2()},
+                     panels::ResultsOf(*this, panels::kAlphas), IBtn4(), RBtn4());
 }

@@ -75,14 +75,6 @@ void ControlWnd::CalcBtn5_Action(fw::PushButton&) {
 void ControlWnd::CalcBtn5_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn5_Action(fw::PushButton&) {
-  for (fw::TextField* field : {&m5fld1(), &sefld1(), &m5fld2(), &sefld2(), &r5Fld()}) {
-    field->SetText("");
-  }
-  r5Fld().SetVisible(false);
-  rtext5().SetVisible(false);
-  panels::BlankResults(panels::ResultsOf(*this, panels::kAUCs));
-  IBtn5().SetValue(true);
-  RBtn5().SetValue(false);  // runs nothing, so r stays hidden
-  SepLine9().SetVisible(false);
-  panels::FinishClear(m5fld1());
+  panels::ClearPanel({&m5fld1(), &sefld1(), &m5fld2(), &sefld2(), &r5Fld()},
+                     panels::ResultsOf(*this, panels::kAUCs), IBtn5(), RBtn5());
 }

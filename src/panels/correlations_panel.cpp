@@ -120,15 +120,6 @@ void ControlWnd::CalcBtn2_Action(fw::PushButton&) {
 void ControlWnd::CalcBtn2_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn2_Action(fw::PushButton&) {
-  for (fw::TextField* field : {&r2Fld1(), &r2Fld2(), &n12fld(), &n22fld()}) field->SetText("");
-  tfld2().SetText("");
-  pfld2().SetText("");
-  IBtn2().SetValue(true);  // restores the Independent captions and removes the tooltips
-  RBtn2().SetValue(false);
-  dffld2().SetText("");
-  dffld2().SetVisible(false);
-  dftext2().SetVisible(false);
-  dtail2().SetVisible(false);
-  n22fld().SetLimitText(4);
-  panels::FinishClear(r2Fld1());
+  panels::ClearPanel({&r2Fld1(), &r2Fld2(), &n12fld(), &n22fld()},
+                     panels::ResultsOf(*this, panels::kCorrelations), IBtn2(), RBtn2());
 }

@@ -1,6 +1,7 @@
 // The Means panel: a t test of two means, for two independent samples, two related samples or
 // one sample against a population mean.
 
+#include <cmath>
 #include <optional>
 
 #include "app/module1.h"
@@ -128,14 +129,6 @@ void ControlWnd::CalcBtn_Action(fw::PushButton&) {
 }
 
 void ControlWnd::ClearBtn_Action(fw::PushButton&) {
-  for (fw::TextField* field : {&m1fld(), &m2fld(), &sd1fld(), &sd2fld(), &n1fld(), &n2fld()}) {
-    field->SetText("");
-  }
-  n2fld().SetVisible(false);
-  n2text().SetVisible(false);
-  panels::BlankResults(panels::ResultsOf(*this, panels::kMeans));
-  IBtn().SetValue(true);  // restores the Independent captions and fields
-  RBtn().SetValue(false);
-  n2fld().SetLimitText(4);
-  panels::FinishClear(m1fld());
+  panels::ClearPanel({&m1fld(), &m2fld(), &sd1fld(), &sd2fld(), &n1fld(), &n2fld()},
+                     panels::ResultsOf(*this, panels::kMeans), IBtn(), RBtn());
 }

@@ -103,10 +103,15 @@ void DisplayResult(const Results& results, const TestResult& result, const char*
   Module1::dirty = "y";
 }
 
-void FinishClear(fw::TextField& firstField) {
+void ClearPanel(std::initializer_list<fw::TextField*> inputs, const Results& results,
+                fw::RadioButton& independent, fw::RadioButton& other) {
+  for (fw::TextField* field : inputs) field->SetText("");
+  BlankResults(results);
+  independent.SetValue(true);
+  other.SetValue(false);
   Module1::btn = 1;
   Module1::dirty = "n";
-  firstField.SetFocus();
+  (*inputs.begin())->SetFocus();
 }
 
 }  // namespace panels

@@ -83,7 +83,11 @@ void EmptyResultTexts(const Results& results);
 void DisplayResult(const Results& results, const TestResult& result,
                    const char* pCaptionText = nullptr);
 
-// The end of every Clear: Independent chosen, no result on show, the cursor in the first field.
-void FinishClear(fw::TextField& firstField);
+// The Clear of every panel: its inputs and results emptied, the results and their captions
+// hidden, Independent selected (whose handler gives back the Independent captions, fields and
+// limits), the other design's button cleared (which runs nothing), then no result on show and the
+// cursor in the panel's first field.
+void ClearPanel(std::initializer_list<fw::TextField*> inputs, const Results& results,
+                fw::RadioButton& independent, fw::RadioButton& other);
 
 }  // namespace panels

@@ -94,12 +94,6 @@ void ControlWnd::CalcBtn3_Action(fw::PushButton&) {
 void ControlWnd::CalcBtn3_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn3_Action(fw::PushButton&) {
-  for (fw::TextField* field : {&p1fld(), &n3fld1(), &p2fld(), &n3fld2()}) field->SetText("");
-  const panels::Results results = panels::ResultsOf(*this, panels::kProportions);
-  panels::EmptyResultTexts(results);
-  IBtn3().SetValue(true);  // restores the Independent captions and shows n3fld2 again
-  RBtn3().SetValue(false);
-  panels::BlankResults(results);
-  n3fld2().SetLimitText(4);
-  panels::FinishClear(p1fld());
+  panels::ClearPanel({&p1fld(), &n3fld1(), &p2fld(), &n3fld2()},
+                     panels::ResultsOf(*this, panels::kProportions), IBtn3(), RBtn3());
 }

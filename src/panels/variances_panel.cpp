@@ -2,7 +2,6 @@
 // for two related samples.
 
 #include <cmath>
-#include <initializer_list>
 #include <optional>
 
 #include "app/module1.h"
@@ -114,16 +113,6 @@ void ControlWnd::CalcBtn1_Action(fw::PushButton&) {
 void ControlWnd::CalcBtn1_Open(fw::PushButton&) {}
 
 void ControlWnd::ClearBtn1_Action(fw::PushButton&) {
-  for (fw::TextField* field : {&var1Fld(), &var2Fld(), &n1fld1(), &n2fld1()}) field->SetText("");
-  panels::EmptyResultTexts(panels::ResultsOf(*this, panels::kVariances));
-  IBtn1().SetValue(true);  // restores the Independent captions and hides the p caption
-  RBtn1().SetValue(false);
-  for (fw::Control* control :
-       std::initializer_list<fw::Control*>{&tfld1(), &ttext1(), &dffld1(), &dftext1(), &pfld1()}) {
-    control->SetVisible(false);
-  }
-  SepLine3().SetVisible(false);
-  SepLine4().SetVisible(false);
-  n2fld1().SetLimitText(4);
-  panels::FinishClear(var1Fld());
+  panels::ClearPanel({&var1Fld(), &var2Fld(), &n1fld1(), &n2fld1()},
+                     panels::ResultsOf(*this, panels::kVariances), IBtn1(), RBtn1());
 }
