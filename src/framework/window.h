@@ -22,6 +22,8 @@ class MenuBar;
 enum class Frame { Document = 0, Plain = 2 };  // a titled window, or one without any frame
 enum class Placement { ScreenCentre = 0, Cascade = 3 };  // where a new window first appears
 
+// A window's properties; the defaults make a titled, fixed-size window with close and minimise
+// buttons, centred on the screen and shown when made.
 struct WindowProperties {
   std::string title;
   int width = 300, height = 300;  // the content area, below any menu bar

@@ -87,16 +87,10 @@ constexpr size_t kControlsPerStep = 30;
 
 void ControlWnd::Layout() {
   SetMenuBar(GetMenuBar1());
+  // A titled, fixed-size document window with close and minimise buttons, on white.
   ApplyProperties({.title = "Quorvane",
                    .width = 550,
                    .height = 500,
-                   .frame = fw::Frame::Document,
-                   .hasCloseButton = true,
-                   .hasMinimizeButton = true,
-                   .hasMaximizeButton = false,
-                   .resizeable = false,
-                   .placement = fw::Placement::ScreenCentre,
-                   .visible = true,
                    .hasBackgroundColor = true,
                    .backgroundColor = 0xFFFFFF});
 }

@@ -49,16 +49,13 @@ fw::ControlSpec TimerSpec() {
 }  // namespace
 
 void AboutWnd::Layout() {
+  // No frame, title or buttons: only a key press, a click or the timer sends it away.
   ApplyProperties({.title = "",
                    .width = 459,
                    .height = 200,
                    .frame = fw::Frame::Plain,
                    .hasCloseButton = false,
                    .hasMinimizeButton = false,
-                   .hasMaximizeButton = false,
-                   .resizeable = false,
-                   .placement = fw::Placement::ScreenCentre,
-                   .visible = true,
                    .hasBackgroundColor = true,
                    .backgroundColor = 0xFFFFFF});
 }

@@ -30,17 +30,9 @@ fw::ControlSpec TextSpec(const char* textFile) {
 }  // namespace
 
 void HelpWindow::Layout() {
-  ApplyProperties({.title = "Quorvane Info",
-                   .width = 550,
-                   .height = 500,
-                   .frame = fw::Frame::Document,
-                   .hasCloseButton = true,
-                   .hasMinimizeButton = true,
-                   .hasMaximizeButton = false,
-                   .resizeable = false,
-                   .placement = fw::Placement::Cascade,
-                   .visible = true,
-                   .hasBackgroundColor = false});
+  // A fixed-size document window with close and minimise buttons; each new one a step further.
+  ApplyProperties(
+      {.title = "Quorvane Info", .width = 550, .height = 500, .placement = fw::Placement::Cascade});
 }
 
 void HelpWindow::CreateControls() {
