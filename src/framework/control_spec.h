@@ -52,8 +52,7 @@ struct ControlSpec {
   std::string tooltip;
   Font font;
   std::uint32_t textColor = kBlack;
-  bool hasBackground = false;
-  std::uint32_t backgroundColor = 0xFFFFFF;
+  std::uint32_t backgroundColor = 0xFFFFFF;  // text fields and text areas
   int alignment = kAlignDefault;
   bool multiline = false;
   bool hasVerticalScrollbar = false;

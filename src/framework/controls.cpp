@@ -351,12 +351,6 @@ void Label::Apply(const ControlSpec& spec) {
   label->setFocusPolicy(Qt::NoFocus);
   // A label keeps its colour when its parent is disabled: the colour is part of its look.
   SetTextColor(label, QPalette::WindowText, spec.textColor);
-  if (spec.hasBackground) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, detail::ToColor(spec.backgroundColor));
-    label->setPalette(palette);
-  }
   SetText(spec.text);
 }
 
