@@ -90,7 +90,8 @@ Application* Application::Current() {
 void Application::SetVersionData(const VersionData& data) {
   version_ = data;
   QApplication::setApplicationName(detail::ToQt(data.name));
-  QApplication::setApplicationDisplayName(detail::ToQt(data.name));
+  // No display name: the platform would append it to every window title that differs from it,
+  // and each window's title is shown as the window sets it.
   QApplication::setApplicationVersion(detail::ToQt(data.shortVersion));
 }
 
