@@ -35,14 +35,15 @@ QKeySequence ToKeySequence(const std::string& shortcut) {
   return QKeySequence(text);
 }
 
-// The standard editing items act on the text control that has the focus.
+// The standard editing items act on the text control that has the focus in the window whose
+// menu bar holds them.
 struct EditTarget {
   QLineEdit* line = nullptr;
   QPlainTextEdit* area = nullptr;
 };
 
-EditTarget FocusedText() {
-  QWidget* focus = QApplication::focusWidget();
+EditTarget FocusedText(const QWidget* window) {
+  QWidget* focus = window->focusWidget();
   return {qobject_cast<QLineEdit*>(focus), qobject_cast<QPlainTextEdit*>(focus)};
 }
 
@@ -50,8 +51,8 @@ bool ClipboardHasText() {
   return !QGuiApplication::clipboard()->text().isEmpty();
 }
 
-bool CanEdit(const std::string& item) {
-  const EditTarget target = FocusedText();
+bool CanEdit(const QWidget* window, const std::string& item) {
+  const EditTarget target = FocusedText(window);
   if (target.line) {
     QLineEdit* e = target.line;
     const bool writable = !e->isReadOnly();
@@ -73,9 +74,9 @@ bool CanEdit(const std::string& item) {
   return false;
 }
 
-bool DoEdit(const std::string& item) {
-  const EditTarget target = FocusedText();
-  if (!CanEdit(item)) return false;
+bool DoEdit(const QWidget* window, const std::string& item) {
+  const EditTarget target = FocusedText(window);
+  if (!CanEdit(window, item)) return false;
   if (QLineEdit* e = target.line) {
     if (item == "EditUndo") e->undo();
     if (item == "EditCut") e->cut();
@@ -293,7 +294,7 @@ void Window::BuildMenus() {
     QMenu* menu = bar->addMenu(ToQt(menuItem.Value()));
     menu->setObjectName(ToQt(menuItem.Name()));
     menu->menuAction()->setVisible(menuItem.Visible());
-    std::vector<std::pair<QAction*, std::string>> editActions;
+    std::vector<std::pair<QAction*, std::string>> autoActions;
     for (size_t i = 0; i < menuItem.Count(); ++i) {
       const MenuItem& item = menuItem.Item(i);
       if (item.IsSeparator()) {
@@ -311,15 +312,21 @@ void Window::BuildMenus() {
         continue;
       }
       QObject::connect(action, &QAction::triggered, widget_, [this, name] {
-        if (!HandleMenuItem(name) && IsEditItem(name)) DoEdit(name);
+        if (!HandleMenuItem(name) && IsEditItem(name)) DoEdit(widget_, name);
       });
-      if (item.AutoEnabled() && IsEditItem(name)) editActions.emplace_back(action, name);
+      if (item.AutoEnabled()) autoActions.emplace_back(action, name);
     }
-    // Auto-enabled editing items follow what the focused text control can do right now.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [editActions] {
-      for (const auto& [action, name] : editActions) action->setEnabled(CanEdit(name));
+    // Auto-enabled items follow what they can do in this window right now: an editing item what
+    // the focused text control allows, any other item whether this window handles it.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, autoActions] {
+      for (const auto& [action, name] : autoActions) action->setEnabled(CanAct(name));
     });
   }
+}
+
+bool Window::CanAct(const std::string& itemName) const {
+  if (menuHandlers_.count(itemName)) return true;
+  return IsEditItem(itemName) && CanEdit(widget_, itemName);
 }
 
 // --- controls ----------------------------------------------------------------------------

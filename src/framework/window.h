@@ -120,6 +120,7 @@ class Window {
   static void Register(std::type_index type, Window* window);
   void Construct();
   void BuildMenus();
+  bool CanAct(const std::string& itemName) const;
   void OrderKeyboardFocus();
   QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
   void ClosedByUser();

@@ -1,5 +1,6 @@
 #include "windows/help_wnd.h"
 
+#include "app/menubar1.h"
 #include "framework/services.h"
 
 namespace {
@@ -30,6 +31,8 @@ fw::ControlSpec TextSpec(const char* textFile) {
 }  // namespace
 
 void HelpWindow::Layout() {
+  // The program's menu bar, as over the main window: Quit and the editing items work from here.
+  SetMenuBar(GetMenuBar1());
   // A fixed-size document window with close and minimise buttons; each new one a step further.
   ApplyProperties(
       {.title = "Quorvane Info", .width = 550, .height = 500, .placement = fw::Placement::Cascade});

@@ -3,9 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <vector>
 
+#include "app/app.h"
 #include "mainwindow/control_wnd.h"
 #include "windows/help_wnd.h"
 
@@ -13,6 +21,54 @@ namespace {
 
 void Click(fw::Canvas& button) {
   QTest::mouseClick(button.Widget(), Qt::LeftButton);
+}
+
+QMenuBar* BarOf(const fw::Window& window) {
+  return static_cast<QMainWindow*>(window.Widget())->menuBar();
+}
+
+QAction* Item(const fw::Window& window, const char* name) {
+  return BarOf(window)->findChild<QAction*>(name);
+}
+
+// Each menu, then each of its items, as the bar shows them: name, caption and shortcut.
+std::vector<std::string> Rows(QMenuBar* bar) {
+  std::vector<std::string> rows;
+  for (QAction* title : bar->actions()) {
+    rows.push_back(title->menu()->objectName().toStdString() + " " + title->text().toStdString());
+    for (QAction* item : title->menu()->actions()) {
+      rows.push_back("  " + item->objectName().toStdString() + " " +
+                     (item->isSeparator() ? "-" : item->text().toStdString()) + " " +
+                     item->shortcut().toString().toStdString());
+    }
+  }
+  return rows;
+}
+
+// Opens and closes the menu as the user does, so that its items take their enabled states.
+void OpenMenu(const fw::Window& window, const char* name) {
+  QMenu* menu = BarOf(window)->findChild<QMenu*>(name);
+  ASSERT_NE(menu, nullptr) << name;
+  menu->popup(QPoint(0, 0));
+  menu->hide();
+}
+
+// Which of the Edit items are enabled, in the order Undo, Cut, Copy, Paste, Clear, Select All.
+std::vector<bool> EditEnabled(const fw::Window& window) {
+  OpenMenu(window, "EditMenu");
+  std::vector<bool> enabled;
+  for (const char* name :
+       {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+    enabled.push_back(Item(window, name)->isEnabled());
+  }
+  return enabled;
+}
+
+void SelectFirstLine(fw::TextArea& area) {
+  auto* editor = static_cast<QPlainTextEdit*>(area.Widget());
+  QTextCursor cursor(editor->document());
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  editor->setTextCursor(cursor);
 }
 
 std::string Heading(const HelpWindow& window) {
@@ -76,6 +132,75 @@ TEST(HelpWindows, TypedTextStaysUntilTheWindowIsClosed) {
   helpWnd2::Get().Close();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(helpWnd2::Get().EditField1().Text(), original);
+}
+
+TEST(HelpWindows, ShowTheMainWindowsMenuBarAboveTheirText) {
+  helpWnd& help = helpWnd::Get();
+  const std::vector<std::string> rows = Rows(BarOf(help));
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows.front(), "FileMenu &File");
+  EXPECT_EQ(rows, Rows(BarOf(ControlWnd::Get())));
+  EXPECT_EQ(help.GetMenuBar(), ControlWnd::Get().GetMenuBar());
+  EXPECT_TRUE(BarOf(help)->isVisible());
+  // The text keeps its place and size in the content area, which begins below the bar.
+  auto* content = static_cast<QMainWindow*>(help.Widget())->centralWidget();
+  QWidget* text = help.EditField1().Widget();
+  EXPECT_EQ(text->parentWidget(), content);
+  EXPECT_EQ(text->geometry(), QRect(-1, -1, 551, 498));
+  EXPECT_EQ(content->size(), QSize(550, 500));
+  EXPECT_EQ(content->y(), BarOf(help)->geometry().bottom() + 1);
+  // The title as the platform gets it, with nothing appended.
+  EXPECT_EQ(help.Widget()->windowHandle()->title(), "Quorvane Info");
+}
+
+TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {
+  ControlWnd& main = ControlWnd::Get();
+  main.m1fld().SetText("12.5");
+  main.m1fld().SetFocus();  // nothing selected there
+  helpWnd& help = helpWnd::Get();
+  QApplication::setActiveWindow(help.Widget());
+  help.EditField1().SetFocus();
+  SelectFirstLine(help.EditField1());
+  QGuiApplication::clipboard()->clear();
+  using Enabled = std::vector<bool>;
+  //                     Undo   Cut    Copy   Paste  Clear  Select All
+  EXPECT_EQ(EditEnabled(help), (Enabled{false, true, true, false, true, true}));
+  EXPECT_EQ(EditEnabled(main), (Enabled{false, false, false, false, false, true}));
+
+  Item(help, "EditCopy")->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Quorvane -- Means");
+  EXPECT_EQ(EditEnabled(help), (Enabled{false, true, true, true, true, true}));
+
+  auto* editor = static_cast<QPlainTextEdit*>(help.EditField1().Widget());
+  editor->moveCursor(QTextCursor::End);
+  EXPECT_EQ(EditEnabled(help), (Enabled{false, false, false, true, false, true}));
+  Item(help, "EditPaste")->trigger();
+  EXPECT_TRUE(help.EditField1().Text().ends_with("Quorvane -- Means"));
+  EXPECT_TRUE(EditEnabled(help)[0]) << "the paste can be undone";
+  Item(help, "EditSelectAll")->trigger();
+  EXPECT_EQ(EditEnabled(help), (Enabled{true, true, true, true, true, true}));
+  Item(help, "EditCut")->trigger();
+  EXPECT_EQ(help.EditField1().Text(), "");
+  EXPECT_EQ(main.m1fld().Text(), "12.5") << "the main window's field was not touched";
+
+  // The About item is handled by the main window only, so it is offered there alone.
+  OpenMenu(help, "AboutMenu");
+  EXPECT_FALSE(Item(help, "AboutQuorvane")->isEnabled());
+  OpenMenu(main, "AboutMenu");
+  EXPECT_TRUE(Item(main, "AboutQuorvane")->isEnabled());
+}
+
+TEST(HelpWindows, QuitFromAHelpWindowEndsTheEventLoop) {
+  ControlWnd::Get();
+  helpWnd4& help = helpWnd4::Get();
+  QApplication::setActiveWindow(help.Widget());
+  help.EditField1().SetFocus();
+  QWidget* text = help.EditField1().Widget();
+  QTimer::singleShot(0, text, [text] { QTest::keyClick(text, Qt::Key_Q, Qt::ControlModifier); });
+  EXPECT_EQ(TheApp()->Run(), 0) << "Ctrl+Q";
+  QAction* quit = Item(help, "FileQuit");
+  QTimer::singleShot(0, quit, [quit] { quit->trigger(); });
+  EXPECT_EQ(TheApp()->Run(), 0) << "File > Quit";
 }
 
 }  // namespace
