@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 
 #include "app/app.h"
 #include "app/menubar1.h"
@@ -51,6 +52,7 @@ TEST(StartUp, TheTimerGivesWayToTheMainWindow) {
   EXPECT_EQ(Module1::btn, 1);
   EXPECT_EQ(Module1::dirty, "n");
   EXPECT_EQ(main->Title(), "Quorvane");
+  EXPECT_EQ(main->Widget()->windowHandle()->title(), "Quorvane") << "as the platform gets it";
 }
 
 TEST(StartUp, AKeyOrAClickGivesWayAtOnce) {
