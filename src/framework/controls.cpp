@@ -140,6 +140,25 @@ class RadioWidget : public QRadioButton {
   explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
 };
 
+// A push button that shows a ring inside its outline while it holds the keyboard focus. The
+// style outlines a default button as it outlines a focused one, and every button of the tabs is
+// a default button, so without the ring the focus could not be seen on them.
+class ButtonWidget : public QPushButton {
+ public:
+  explicit ButtonWidget(QWidget* parent) : QPushButton(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPushButton::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 2, 2);
+  }
+};
+
 class CanvasWidget : public QWidget {
  public:
   CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
@@ -422,7 +441,7 @@ void RadioButton::Apply(const ControlSpec& spec) {
 // --- PushButton --------------------------------------------------------------------------
 
 PushButton::PushButton(std::string name, QWidget* parent)
-    : Control(std::move(name), new QPushButton(parent)) {
+    : Control(std::move(name), new ButtonWidget(parent)) {
   auto* button = static_cast<QPushButton*>(Widget());
   QObject::connect(button, &QPushButton::clicked, button, [this] { Push(); });
 }

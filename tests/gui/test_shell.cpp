@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -154,6 +155,39 @@ TEST(MainWindow, EveryControlCarriesItsNameForTestsAndScreenReaders) {
     auto* control = dynamic_cast<fw::Control*>(object);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->Widget()->objectName().toStdString(), object->Name());
+  }
+}
+
+// A push button with the keyboard focus shows a ring just inside its outline; the caption and
+// the rest of the face stay as they were.
+TEST(MainWindow, TheFocusedPushButtonIsRinged) {
+  ControlWnd& main = ControlWnd::Get();
+  QApplication::setActiveWindow(main.Widget());
+  main.IBtn().SetFocus();
+  for (fw::PushButton* button : {&main.CalcBtn(), &main.ClearBtn()}) {
+    const QImage plain = button->Widget()->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(button->HasFocus()) << button->Name();
+    const QImage focused = button->Widget()->grab().toImage();
+    ASSERT_EQ(focused.size(), plain.size());
+    const int w = plain.width(), h = plain.height();
+    // Two pixels in from each side, halfway along it.
+    for (QPoint ring : {QPoint(1, h / 2), QPoint(2, h / 2), QPoint(w - 3, h / 2), QPoint(w / 2, 1),
+                        QPoint(w / 2, 2), QPoint(w / 2, h - 3)}) {
+      const QColor was = plain.pixelColor(ring), now = focused.pixelColor(ring);
+      EXPECT_NE(now.name().toStdString(), was.name().toStdString())
+          << button->Name() << " at " << ring.x() << "," << ring.y();
+      EXPECT_GT(now.blue() - now.red(), 80) << "a coloured ring, not a shade of grey";
+    }
+    int changed = 0, dark = 0;
+    for (int y = 5; y < h - 5; ++y) {
+      for (int x = 5; x < w - 5; ++x) {
+        changed += plain.pixel(x, y) != focused.pixel(x, y);
+        dark += qGray(plain.pixel(x, y)) < 100;
+      }
+    }
+    EXPECT_EQ(changed, 0) << button->Name() << ": the face and caption stay";
+    EXPECT_GT(dark, 0) << "the caption is there";
   }
 }
 
