@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
 #include <QValidator>
@@ -156,6 +158,24 @@ class ButtonWidget : public QPushButton {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 2, 2);
+  }
+};
+
+// A group box through which its page shows: the style's frame and caption, without the faint
+// fill that the style lays inside the frame.
+class GroupBoxWidget : public QGroupBox {
+ public:
+  explicit GroupBoxWidget(QWidget* parent) : QGroupBox(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    const QRect inside =
+        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
+    painter.setClipRegion(QRegion(rect()).subtracted(inside));
+    painter.drawComplexControl(QStyle::CC_GroupBox, option);
   }
 };
 
@@ -374,7 +394,7 @@ void Label::Apply(const ControlSpec& spec) {
 }
 
 GroupBox::GroupBox(std::string name, QWidget* parent)
-    : Control(std::move(name), new QGroupBox(parent)) {}
+    : Control(std::move(name), new GroupBoxWidget(parent)) {}
 
 std::string GroupBox::Caption() const {
   return FromQt(static_cast<QGroupBox*>(Widget())->title());

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
+#include <vector>
 
 #include "app/app.h"
 #include "app/menubar1.h"
@@ -188,6 +190,44 @@ TEST(MainWindow, TheFocusedPushButtonIsRinged) {
     }
     EXPECT_EQ(changed, 0) << button->Name() << ": the face and caption stay";
     EXPECT_GT(dark, 0) << "the caption is there";
+  }
+}
+
+// A group box shows its page inside its frame: away from the frame, the caption and the controls
+// over it, every pixel is the page's own colour.
+TEST(MainWindow, GroupBoxesAreUnfilled) {
+  ControlWnd& main = ControlWnd::Get();
+  QWidget* page = main.TabPanel1().Page(0);
+  const QImage shot = page->grab().toImage();
+  for (fw::GroupBox* box : {&main.GroupBox1(), &main.GroupBox2(), &main.typeBox()}) {
+    const QRect frame = box->Widget()->geometry();
+    const QRgb pageColour = shot.pixel(frame.left() - 4, frame.center().y());
+    std::vector<QRect> over;
+    for (QObject* child : page->children()) {
+      auto* widget = qobject_cast<QWidget*>(child);
+      if (widget && widget != box->Widget() && widget->isVisibleTo(page)) {
+        over.push_back(widget->geometry().adjusted(-1, -1, 1, 1));
+      }
+    }
+    int seen = 0, filled = 0;
+    const QRect inside = frame.adjusted(4, 22, -4, -4);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+      for (int x = inside.left(); x <= inside.right(); ++x) {
+        const QPoint at(x, y);
+        if (std::any_of(over.begin(), over.end(), [&](const QRect& r) { return r.contains(at); })) {
+          continue;
+        }
+        ++seen;
+        filled += shot.pixel(at) != pageColour;
+      }
+    }
+    EXPECT_GT(seen, 100) << box->Name();
+    EXPECT_EQ(filled, 0) << box->Name() << " is filled";
+    EXPECT_NE(shot.pixel(frame.left() + 1, frame.center().y()), pageColour) << "the frame stays";
+    int caption = 0;
+    for (int x = frame.left(); x < frame.right(); ++x)
+      caption += qGray(shot.pixel(x, frame.top() + 8)) < 100;
+    EXPECT_EQ(caption > 0, !box->Caption().empty()) << box->Name();
   }
 }
 
