@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/module1.h"
+#include "panels/panel_patterns.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -120,6 +121,12 @@ TEST_F(VariancesPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {kRelated, "-1", "2", "5", "-1.01", kCorrelation, "n2fld1"},
       {kRelated, "-1", "-2", "5", ".5", kNegative, "var1Fld"},
       {kRelated, "1", "-2", "5", ".5", kNegative, "var2Fld"},
+      // A negative zero is negative too: as a divisor it would give an infinity of its sign.
+      {kIndependent, "-0", "5", "10", "12", kNegative, "var1Fld"},
+      {kIndependent, "5", "-.0", "10", "12", kNegative, "var2Fld"},
+      {kIndependent, "-1e-400", "5", "10", "12", kNegative, "var1Fld"},
+      {kRelated, "-0.000", "5", "10", ".5", kNegative, "var1Fld"},
+      {kRelated, "5", "-1e-400", "10", ".5", kNegative, "var2Fld"},
   };
   for (const CheckCase& c : cases) {
     Choose(c.design);
@@ -171,6 +178,15 @@ TEST_F(VariancesPanel, ValuesThatGiveNoStatisticAreRefused) {
     EXPECT_EQ(FocusedName(), "var1Fld");
     EXPECT_FALSE(AnyResultShown());
   }
+}
+
+// Whatever gives it, a p that is not a number is refused as a statistic that is not one is.
+TEST_F(VariancesPanel, APThatIsNotANumberNeverReachesTheResultFields) {
+  W().ClearBtn1().SetFocus();
+  EXPECT_TRUE(panels::NoStatistic({HUGE_VAL, NAN, 9, 11}, W().var1Fld()));
+  EXPECT_EQ(messages, std::vector<std::string>{"These values give no test statistic"});
+  EXPECT_EQ(FocusedName(), "var1Fld");
+  EXPECT_FALSE(panels::NoStatistic({HUGE_VAL, 0, 9, 11}, W().var1Fld()));
 }
 
 TEST_F(VariancesPanel, AZeroDenominatorShowsAnInfiniteStatistic) {
