@@ -82,6 +82,7 @@ struct CheckCase {
 };
 
 TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
+  constexpr const char* kNegativeSD = "Standard deviation must not be negative";
   const CheckCase cases[] = {
       {1, "", "", "", "", "", "", "Please enter the mean of the 1st sample", "m1fld"},
       {1, "1", "", "", "2", "1", "", "Please enter the standard deviation of the 1st sample",
@@ -106,6 +107,19 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {3, "1", "1", "1", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
       {3, "1", "1", "0", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
       {3, "1", "1", "1e30", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+      // A negative SD, which only a paste brings, after the design's other checks; a negative
+      // zero is negative too.
+      {1, "1", "-1", "1", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
+      {1, "1", "-1", "5", "2", "-1", "5", kNegativeSD, "sd1fld"},
+      {1, "1", "1", "5", "2", "-0", "5", kNegativeSD, "sd2fld"},
+      {2, "1", "-1", "5", "2", "1", "1.01", "Correlation must range from -1.00 thru +1.00",
+       "n2fld"},
+      {2, "93.5", "-8.15", "14", "97.14", "9.566", ".960", kNegativeSD, "sd1fld"},
+      {2, "93.5", "8.15", "14", "97.14", "-.0", ".960", kNegativeSD, "sd2fld"},
+      {3, "1", "-1", "1", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+      {3, "112.2", "-10.94", "10", "110.0", "", "", kNegativeSD, "sd1fld"},
+      {3, "112.2", "-1e-400", "10", "110.0", "", "", kNegativeSD, "sd1fld"},
+      {3, "112.2", "-0.000", "10", "110.0", "-1", "", kNegativeSD, "sd1fld"},
   };
   for (const CheckCase& c : cases) {
     (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
@@ -170,7 +184,7 @@ TEST_F(MeansPanel, DesignsRelabelAndShowTheirFields) {
 
 TEST_F(MeansPanel, SampleAgainstPopulationReadsNeitherHiddenField) {
   W().SBtn().SetValue(true);
-  FillAll("112.2", "10.94", "10", "110.0", "", "");
+  FillAll("112.2", "10.94", "10", "110.0", "-1", "");
   Calculate();
   EXPECT_TRUE(messages.empty()) << LastMessage();
   EXPECT_EQ(W().tfld().Text(), "+0.636");
