@@ -116,7 +116,9 @@ class LimitValidator : public QValidator {
 
 class LineEdit : public QLineEdit {
  public:
-  LineEdit(TextField& field, QWidget* parent) : QLineEdit(parent), field_(field) {}
+  LineEdit(TextField& field, QWidget* parent) : QLineEdit(parent), field_(field) {
+    QObject::connect(this, &QLineEdit::textEdited, this, [this] { field_.RaiseEdited(); });
+  }
 
  protected:
   // Tab is taken by focus handling before keyPressEvent, so keys are judged here.
@@ -275,6 +277,10 @@ void TextField::SetReadOnly(bool readOnly) {
 
 bool TextField::RaiseKeyDown(const std::string& key) {
   return keyDown_ && keyDown_(*this, key);
+}
+
+void TextField::RaiseEdited() {
+  if (edited_) edited_(*this);
 }
 
 void TextField::Apply(const ControlSpec& spec) {

@@ -64,6 +64,7 @@ class Control : public Object {
 class TextField : public Control {
  public:
   using KeyDownHandler = std::function<bool(TextField&, const std::string& key)>;
+  using EditedHandler = std::function<void(TextField&)>;
 
   TextField(std::string name, QWidget* parent);
 
@@ -80,6 +81,10 @@ class TextField : public Control {
   // field does; a true result discards the key.
   void OnKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
   bool RaiseKeyDown(const std::string& key);
+  // The handler runs after every change of the text by the user: typed, pasted, cut, deleted,
+  // undone or dropped, by key or by menu. Text set from code runs nothing.
+  void OnEdited(EditedHandler handler) { edited_ = std::move(handler); }
+  void RaiseEdited();
   // Whether text set from code is being assigned right now (the limit does not apply then).
   bool Assigning() const { return assigning_; }
 
@@ -87,6 +92,7 @@ class TextField : public Control {
 
  private:
   KeyDownHandler keyDown_;
+  EditedHandler edited_;
   int limit_ = 0;
   bool assigning_ = false;
 };

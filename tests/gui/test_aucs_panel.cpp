@@ -250,7 +250,7 @@ TEST_F(AUCsPanel, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
 TEST_F(AUCsPanel, AFailedCheckLeavesTheShownResult) {
   Enter(kIndependentExample);
   Calculate();
-  W().sefld2().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().sefld2().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the standard error of the 2nd AUC");
   EXPECT_EQ(W().tfld5().Text(), "-1.101");

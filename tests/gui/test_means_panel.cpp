@@ -229,7 +229,7 @@ TEST_F(MeansPanel, ADesignSwitchHidesTheResultAndKeepsDirty) {
 TEST_F(MeansPanel, AFailedCheckLeavesTheShownResult) {
   FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
   Calculate();
-  W().n2fld().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n2fld().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the N of the 2nd sample");
   EXPECT_EQ(W().tfld().Text(), "-0.425");

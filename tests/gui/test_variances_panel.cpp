@@ -284,7 +284,7 @@ TEST_F(VariancesPanel, ClearAfterAResultRestoresThePanelAsEntered) {
 TEST_F(VariancesPanel, AFailedCheckLeavesTheShownResult) {
   FillAll("126.81", "35.27", "41", "31");
   Calculate();
-  W().n1fld1().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n1fld1().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the N of the 1st sample");
   EXPECT_EQ(Result().statistic, "+3.595");

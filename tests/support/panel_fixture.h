@@ -21,7 +21,7 @@ class PanelTest : public ::testing::Test {
 
   // Enters the tab as the user does, which clears its panel.
   void EnterTab(int tab);
-  // Puts text into fields as a paste would: no input filter sees it.
+  // Puts text into fields from code: no input filter sees it, and it blanks nothing.
   void Fill(std::initializer_list<std::pair<fw::TextField*, std::string>> entries);
   // Types text into a field key by key, as the user does.
   void Type(fw::TextField& field, const std::string& text);
