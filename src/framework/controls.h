@@ -69,7 +69,10 @@ class TextField : public Control {
   TextField(std::string name, QWidget* parent);
 
   std::string Text() const;
-  // Text set from code is never cut to the field's limit.
+  // Text set from code is never cut to the field's limit. A read-only field shows it from its
+  // first character: in its own font when it fits, else in the largest smaller one down to
+  // 8 pixels that fits; text that does not fit even then is cut at the right with a mark and
+  // becomes the field's tooltip. It stays whole for selecting and copying.
   void SetText(const std::string& text);
   // The most characters the user can type or paste; 0 for no limit.
   int LimitText() const { return limit_; }

@@ -273,6 +273,22 @@ TEST_F(MeansPanel, ZeroSpreadWithDifferentMeansShowsAnInfiniteT) {
   EXPECT_EQ(W().pfld().Text(), ".0001");
 }
 
+// Large means with small spreads give a t too long for its field at the field's own font.
+TEST_F(MeansPanel, ALongTShowsWithItsSignAndLeadingDigits) {
+  FillAll("1745", "1", "9999", "0", "1", "9999");
+  Calculate();
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  const double df = 9999 + 9999 - 2;
+  const double t = 1745 / std::sqrt((9998 * 1.0 + 9998 * 1.0) / df * (2.0 / 9999));
+  EXPECT_EQ(W().tfld().Text(), SignedThreeDecimals(t));
+  EXPECT_EQ(W().tfld().Text(), "+123383.964");
+  EXPECT_EQ(W().pfld().Text(), ExpectedPText(ExactTwoTailed(t, df)));
+  EXPECT_EQ(W().dffld().Text(), "19996");
+  const TextPlacement at = Placement(W().tfld());
+  EXPECT_TRUE(at.Whole()) << at.start << " to " << at.end << " in " << at.left << " to "
+                          << at.right;
+}
+
 TEST_F(MeansPanel, TheTabKeyVisitsTheInputsInOrderAndFieldsKeepTheirLimits) {
   FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
   Calculate();  // the result fields are on show and enabled, and still no Tab stop

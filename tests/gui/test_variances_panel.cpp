@@ -210,6 +210,25 @@ TEST_F(VariancesPanel, AZeroDenominatorShowsAnInfiniteStatistic) {
   }
 }
 
+// A large variance over a tiny one gives an F too long for its field even in its smallest font.
+TEST_F(VariancesPanel, ALongFShowsWithItsSignAndLeadingDigits) {
+  Type(W().var1Fld(), "999999999");
+  Type(W().var2Fld(), ".0001");
+  Type(W().n1fld1(), "10");
+  Type(W().n2fld1(), "12");
+  Calculate();
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  const double f = 999999999 / 0.0001;
+  const std::string text = SignedThreeDecimals(f);
+  EXPECT_EQ(W().tfld1().Text(), text);
+  EXPECT_EQ(W().tfld1().Text().substr(0, 8), "+9999999");
+  EXPECT_EQ(W().dffld1().Text(), "9,11");
+  EXPECT_EQ(W().pfld1().Text(), ExpectedPText(2 * boost::math::cdf(boost::math::complement(
+                                                      boost::math::fisher_f(9, 11), f))));
+  EXPECT_TRUE(Placement(W().tfld1()).FromStart());
+  EXPECT_EQ(W().tfld1().HelpTag(), text);
+}
+
 TEST_F(VariancesPanel, AValueLeftInTheSecondFieldIsReadUnderTheNewDesign) {
   Choose(kRelated);
   FillAll("65.27", "243.61", "36", ".64");
