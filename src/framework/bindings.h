@@ -11,13 +11,15 @@
 // framework connects each row when the control is made.
 namespace fw {
 
-enum class Event { Open, Action, KeyDown, MouseDown, Change };
+// Edited: the user changed a text field's text, by a key, the clipboard, a menu or a drop.
+enum class Event { Open, Action, KeyDown, MouseDown, Change, Edited };
 
 template <class W>
 using EventHandler =
     std::variant<void (W::*)(PushButton&), void (W::*)(RadioButton&),
-                 bool (W::*)(TextField&, const std::string&), bool (W::*)(Canvas&, int, int),
-                 void (W::*)(Canvas&), void (W::*)(TabPanel&), void (W::*)(Timer&)>;
+                 bool (W::*)(TextField&, const std::string&), void (W::*)(TextField&),
+                 bool (W::*)(Canvas&, int, int), void (W::*)(Canvas&), void (W::*)(TabPanel&),
+                 void (W::*)(Timer&)>;
 
 template <class W>
 struct EventBinding {
@@ -51,6 +53,9 @@ void Bind(W& window, Object& control, const EventBinding<W>& binding) {
               [&window, handler](TextField& f, const std::string& key) {
                 return (window.*handler)(f, key);
               });
+        } else if constexpr (std::is_same_v<H, void (W::*)(TextField&)>) {
+          detail::As<TextField>(control).OnEdited(
+              [&window, handler](TextField& f) { (window.*handler)(f); });
         } else if constexpr (std::is_same_v<H, bool (W::*)(Canvas&, int, int)>) {
           detail::As<Canvas>(control).OnMouseDown(
               [&window, handler](Canvas& c, int x, int y) { return (window.*handler)(c, x, y); });

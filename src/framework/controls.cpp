@@ -12,11 +12,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
 #include <QValidator>
+#include <cmath>
 #include <set>
 
 #include "framework/application.h"
@@ -116,9 +119,34 @@ class LimitValidator : public QValidator {
   QString last_;
 };
 
+// The smallest font, in pixels, that a read-only field shrinks a long text to.
+constexpr int kSmallestTextPixels = 8;
+// The margin that QLineEdit keeps on each side of its text, inside its contents.
+constexpr int kLineEditTextMargin = 2;
+
 class LineEdit : public QLineEdit {
  public:
-  LineEdit(TextField& field, QWidget* parent) : QLineEdit(parent), field_(field) {}
+  LineEdit(TextField& field, QWidget* parent) : QLineEdit(parent), field_(field), ownFont_(font()) {
+    QObject::connect(this, &QLineEdit::textEdited, this, [this] { field_.RaiseEdited(); });
+  }
+
+  // The font the field was given, which a long text in a read-only field may be shown smaller
+  // than.
+  void KeepOwnFont() { ownFont_ = font(); }
+
+  // Shows text just set from code; a read-only field shows it from its first character, as
+  // large as it fits in the field's alignment.
+  void ShowAssigned() {
+    QFont font = ownFont_;
+    if (isReadOnly()) {
+      while (!Aligned(font) && font.pixelSize() > kSmallestTextPixels) {
+        font.setPixelSize(font.pixelSize() - 1);
+      }
+    }
+    setFont(font);
+    SetCut(isReadOnly() && !Whole(font));
+    if (isReadOnly()) setCursorPosition(0);
+  }
 
  protected:
   // Tab is taken by focus handling before keyPressEvent, so keys are judged here.
@@ -133,8 +161,73 @@ class LineEdit : public QLineEdit {
     return QLineEdit::event(e);
   }
 
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    // While the user moves through the text, it is shown as they scroll it.
+    if (cut_ && !hasFocus()) DrawCutMark();
+  }
+
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    if (cut_) setCursorPosition(0);
+  }
+
  private:
+  // Where QLineEdit lays out its text, before its own margins.
+  QRect Contents() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .marginsRemoved(textMargins());
+  }
+
+  int TextWidth(const QFont& font) const {
+    return qRound(QFontMetricsF(font).horizontalAdvance(text()));
+  }
+  // Whether the text in this font takes its place in the field's alignment: the room that
+  // QLineEdit leaves it, with the cursor's pixel, before it scrolls the text.
+  bool Aligned(const QFont& font) const {
+    return TextWidth(font) + 1 <= Contents().width() - 2 * kLineEditTextMargin;
+  }
+  // Whether the text in this font, shown from its first character, ends within the field.
+  bool Whole(const QFont& font) const {
+    return TextWidth(font) <= Contents().width() - kLineEditTextMargin;
+  }
+
+  void SetCut(bool cut) {
+    if (cut && !cut_) ownTooltip_ = toolTip();
+    if (cut) {
+      setToolTip(text());
+    } else if (cut_) {
+      setToolTip(ownTooltip_);
+    }
+    cut_ = cut;
+  }
+
+  // An ellipsis after the last character that fits whole, over whatever follows it.
+  void DrawCutMark() {
+    const QRect contents = Contents();
+    const int room = contents.width() - 2 * kLineEditTextMargin;
+    const QFontMetricsF metrics(font());
+    const QString mark(QChar(0x2026));
+    const qreal markWidth = metrics.horizontalAdvance(mark);
+    const QString shown = text();
+    qsizetype whole = shown.size();
+    while (whole > 0 && metrics.horizontalAdvance(shown.left(whole)) + markWidth > room) --whole;
+    const int cutAt = contents.left() + kLineEditTextMargin +
+                      static_cast<int>(std::ceil(metrics.horizontalAdvance(shown.left(whole))));
+    const QRect covered(QPoint(cutAt, contents.top()), contents.bottomRight());
+    QPainter painter(this);
+    painter.fillRect(covered, palette().brush(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(covered, Qt::AlignLeft | Qt::AlignVCenter, mark);
+  }
+
   TextField& field_;
+  QFont ownFont_;
+  QString ownTooltip_;
+  bool cut_ = false;
 };
 
 class RadioWidget : public QRadioButton {
@@ -300,9 +393,11 @@ std::string TextField::Text() const {
 }
 
 void TextField::SetText(const std::string& text) {
+  auto* edit = static_cast<LineEdit*>(Widget());
   assigning_ = true;
-  static_cast<QLineEdit*>(Widget())->setText(ToQt(text));
+  edit->setText(ToQt(text));
   assigning_ = false;
+  edit->ShowAssigned();
 }
 
 bool TextField::ReadOnly() const {
@@ -316,9 +411,14 @@ bool TextField::RaiseKeyDown(const std::string& key) {
   return keyDown_ && keyDown_(*this, key);
 }
 
+void TextField::RaiseEdited() {
+  if (edited_) edited_(*this);
+}
+
 void TextField::Apply(const ControlSpec& spec) {
   Control::Apply(spec);
-  auto* edit = static_cast<QLineEdit*>(Widget());
+  auto* edit = static_cast<LineEdit*>(Widget());
+  edit->KeepOwnFont();
   edit->setAlignment(detail::ToAlignment(spec.alignment));
   edit->setFrame(true);
   SetTextColor(edit, QPalette::Text, spec.textColor);

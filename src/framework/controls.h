@@ -64,11 +64,15 @@ class Control : public Object {
 class TextField : public Control {
  public:
   using KeyDownHandler = std::function<bool(TextField&, const std::string& key)>;
+  using EditedHandler = std::function<void(TextField&)>;
 
   TextField(std::string name, QWidget* parent);
 
   std::string Text() const;
-  // Text set from code is never cut to the field's limit.
+  // Text set from code is never cut to the field's limit. A read-only field shows it from its
+  // first character: in its own font when it fits, else in the largest smaller one down to
+  // 8 pixels that fits; text that does not fit even then is cut at the right with a mark and
+  // becomes the field's tooltip. It stays whole for selecting and copying.
   void SetText(const std::string& text);
   // The most characters the user can type or paste; 0 for no limit.
   int LimitText() const { return limit_; }
@@ -80,6 +84,10 @@ class TextField : public Control {
   // field does; a true result discards the key.
   void OnKeyDown(KeyDownHandler handler) { keyDown_ = std::move(handler); }
   bool RaiseKeyDown(const std::string& key);
+  // The handler runs after every change of the text by the user: typed, pasted, cut, deleted,
+  // undone or dropped, by key or by menu. Text set from code runs nothing.
+  void OnEdited(EditedHandler handler) { edited_ = std::move(handler); }
+  void RaiseEdited();
   // Whether text set from code is being assigned right now (the limit does not apply then).
   bool Assigning() const { return assigning_; }
 
@@ -87,6 +95,7 @@ class TextField : public Control {
 
  private:
   KeyDownHandler keyDown_;
+  EditedHandler edited_;
   int limit_ = 0;
   bool assigning_ = false;
 };

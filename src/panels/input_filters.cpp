@@ -1,5 +1,8 @@
 // The input filters of the 27 input fields: while a result is on show, a key first blanks its
-// panel's results; then only the keys of the field's set reach the field, the others beep.
+// panel's results; then only the keys of the field's set reach the field, the others beep. Every
+// other change of a field's text by the user (a paste, a cut, a deletion, an undo, a drop) blanks
+// them in the same manner, unfiltered. A key that passes blanks once more as it changes the text,
+// which leaves the results as blank as they were.
 
 #include <cstdint>
 #include <string>
@@ -48,16 +51,19 @@ bool Passes(std::int64_t code, KeySet keys) {
   return keys == KeySet::kSigned && code == 45;  // "-"
 }
 
+void BlankShownResults(ControlWnd& w, const Filter& filter) {
+  if (Module1::dirty != "y") return;
+  const panels::Results results = panels::ResultsOf(w, filter.panel);
+  if (filter.blanking == Blanking::kFull) {
+    panels::BlankResults(results);
+  } else {
+    panels::EmptyResultTexts(results);
+  }
+}
+
 // True discards the key.
 bool FilterKey(ControlWnd& w, const Filter& filter, const std::string& key) {
-  if (Module1::dirty == "y") {
-    const panels::Results results = panels::ResultsOf(w, filter.panel);
-    if (filter.blanking == Blanking::kFull) {
-      panels::BlankResults(results);
-    } else {
-      panels::EmptyResultTexts(results);
-    }
-  }
+  BlankShownResults(w, filter);
   if (Passes(fw::Asc(key), KeysNow(w, filter))) return false;
   fw::Beep();
   return true;
@@ -68,6 +74,9 @@ bool FilterKey(ControlWnd& w, const Filter& filter, const std::string& key) {
 #define QV_INPUT_FILTER(field, panel, keys, blanking)                        \
   bool ControlWnd::field##_KeyDown(fw::TextField&, const std::string& key) { \
     return FilterKey(*this, {panel, KeySet::keys, Blanking::blanking}, key); \
+  }                                                                          \
+  void ControlWnd::field##_Edited(fw::TextField&) {                          \
+    BlankShownResults(*this, {panel, KeySet::keys, Blanking::blanking});     \
   }
 
 QV_INPUT_FILTER(m1fld, kMeans, kDecimal, kFull)

@@ -26,6 +26,8 @@ struct MeansDesign {
   int n2Limit;
 };
 
+constexpr const char* kNegativeSD = "Standard deviation must not be negative";
+
 constexpr MeansDesign kIndependent = {1, "Sample 1", "Sample 2", true, false, "N", 4};
 constexpr MeansDesign kRelated = {2, "Sample 1", "Sample 2", true, true, "r", 6};
 constexpr MeansDesign kSamplePopulation = {3, "Sample", "Population", false, false, "N", 4};
@@ -45,6 +47,12 @@ void SelectDesign(ControlWnd& w, const MeansDesign& design) {
   w.n2fld().SetLimitText(design.n2Limit);
 }
 
+// Only a paste can bring a minus sign into an SD field, and a negative SD gives a t of the wrong
+// sign (one sample) or size (related samples).
+void CheckSDs(panels::Validation& check, ControlWnd& w, double sd1, double sd2) {
+  check.NotNegative(sd1, w.sd1fld(), kNegativeSD).NotNegative(sd2, w.sd2fld(), kNegativeSD);
+}
+
 std::optional<TestResult> Independent(ControlWnd& w) {
   panels::Validation check;
   check.Filled(w.m1fld(), "Please enter the mean of the 1st sample")
@@ -62,6 +70,7 @@ std::optional<TestResult> Independent(ControlWnd& w) {
   const std::int64_t n2 = CountInput(w.n2fld());
   check.Check(OutsideNRange(n1), w.n1fld(), panels::kNEachSample)
       .Check(OutsideNRange(n2), w.n2fld(), panels::kNEachSample);
+  CheckSDs(check, w, sd1, sd2);
   if (check.Failed()) return std::nullopt;
   return means::Independent(m1, m2, sd1, sd2, n1, n2);
 }
@@ -83,6 +92,7 @@ std::optional<TestResult> Related(ControlWnd& w) {
   const double r = NumberInput(w.n2fld());
   check.Check(OutsideNRange(n), w.n1fld(), "N of paired samples must range from 2-9999")
       .Check(std::abs(r) > 1.0, w.n2fld(), "Correlation must range from -1.00 thru +1.00");
+  CheckSDs(check, w, sd1, sd2);
   if (check.Failed()) return std::nullopt;
   return means::Related(m1, m2, sd1, sd2, n, r);
 }
@@ -99,7 +109,8 @@ std::optional<TestResult> SampleVsPopulation(ControlWnd& w) {
   const double s = NumberInput(w.sd1fld());
   const std::int64_t n = CountInput(w.n1fld());
   // One observation gives no degrees of freedom: without this check it would show p .0001.
-  check.Check(OutsideNRange(n), w.n1fld(), "N of the sample must range from 2-9999");
+  check.Check(OutsideNRange(n), w.n1fld(), "N of the sample must range from 2-9999")
+      .NotNegative(s, w.sd1fld(), kNegativeSD);
   if (check.Failed()) return std::nullopt;
   return means::SampleVsPopulation(m, mu, s, n);
 }

@@ -48,6 +48,10 @@ Validation& Validation::Check(bool fails, fw::TextField& field, const char* mess
   return *this;
 }
 
+Validation& Validation::NotNegative(double value, fw::TextField& field, const char* message) {
+  return Check(std::signbit(value), field, message);
+}
+
 bool DesignChosen(std::initializer_list<std::int64_t> designs, const char* selectDesignText) {
   for (std::int64_t design : designs) {
     if (Module1::btn == design) return true;
@@ -57,7 +61,7 @@ bool DesignChosen(std::initializer_list<std::int64_t> designs, const char* selec
 }
 
 bool NoStatistic(const TestResult& result, fw::TextField& firstField) {
-  if (!std::isnan(result.statistic)) return false;
+  if (!std::isnan(result.statistic) && !std::isnan(result.p)) return false;
   ValidationFailure(firstField, kNoStatistic);
   return true;
 }

@@ -49,6 +49,8 @@ class Validation {
  public:
   Validation& Filled(fw::TextField& field, const char* message);
   Validation& Check(bool fails, fw::TextField& field, const char* message);
+  // Fails on a value with a minus sign, a negative zero (a pasted -0 or -1e-400) included.
+  Validation& NotNegative(double value, fw::TextField& field, const char* message);
   bool Failed() const { return failed_; }
 
  private:
@@ -58,8 +60,8 @@ class Validation {
 // Whether the chosen design (Module1::btn) is one of the panel's; if not, the panel's message.
 bool DesignChosen(std::initializer_list<std::int64_t> designs, const char* selectDesignText);
 
-// A statistic that is not a number is reported and stops the calculation, as a failed check
-// does, with the cursor in the panel's first input field. Returns whether it stopped.
+// A statistic or a p that is not a number is reported and stops the calculation, as a failed
+// check does, with the cursor in the panel's first input field. Returns whether it stopped.
 bool NoStatistic(const TestResult& result, fw::TextField& firstField);
 
 // The result fields of a panel and their captions.

@@ -50,7 +50,8 @@ void SelectDesign(ControlWnd& w, const VariancesDesign& design) {
 // Only a paste can bring a minus sign into a variance field, and a negative variance gives no
 // ratio to test.
 void CheckNotNegative(panels::Validation& check, ControlWnd& w, double v1, double v2) {
-  check.Check(v1 < 0, w.var1Fld(), kNegativeVariance).Check(v2 < 0, w.var2Fld(), kNegativeVariance);
+  check.NotNegative(v1, w.var1Fld(), kNegativeVariance)
+      .NotNegative(v2, w.var2Fld(), kNegativeVariance);
 }
 
 std::optional<TestResult> Independent(ControlWnd& w) {

@@ -245,7 +245,7 @@ TEST_F(AlphasPanel, ClearAfterRelatedRestoresTheIndependentPanel) {
 TEST_F(AlphasPanel, AFailedCheckLeavesTheShownResult) {
   FillAll(".78", ".71", "41", "151");
   Calculate();
-  W().n4fld1().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n4fld1().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the N of the 1st sample");
   EXPECT_EQ(W().pfld4().Text(), ".2414");

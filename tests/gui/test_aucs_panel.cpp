@@ -5,6 +5,7 @@
 
 #include <QTest>
 #include <boost/math/distributions/normal.hpp>
+#include <charconv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -55,6 +56,18 @@ double ExactTwoTailed(double z) {
   return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(standard, std::fabs(z))));
 }
 
+double Number(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+// z from the values as the fields hold them.
+double ExactZ(const Input& in) {
+  const double se1 = Number(in.se1), se2 = Number(in.se2), r = in.related ? Number(in.r) : 0;
+  return (Number(in.auc1) - Number(in.auc2)) / std::sqrt(se1 * se1 + se2 * se2 - 2 * r * se1 * se2);
+}
+
 const Input kIndependentExample = {false, ".8945", ".03", ".9382", ".026", ""};
 
 TEST_F(AUCsPanel, WorkedExamplesTypedIntoTheFields) {
@@ -69,6 +82,9 @@ TEST_F(AUCsPanel, WorkedExamplesTypedIntoTheFields) {
       {{true, ".75", ".03", ".70", ".03", ".5"}, "+1.667", ".0956"},
       {{false, ".8", ".03", ".8", ".03", ""}, "+0.000", ".9999"},
       {{false, ".9", ".01", ".5", ".01", ""}, "+28.284", ".0001"},
+      // The second standard error typed in full, and the smallest one the panel takes.
+      {{false, ".8945", ".0312", ".9382", "0.0312", ""}, "-0.990", ".3220"},
+      {{false, ".5", ".0001", ".5003", ".0001", ""}, "-2.121", ".0339"},
   };
   for (const Example& e : examples) {
     Press(W().ClearBtn5());
@@ -84,6 +100,7 @@ TEST_F(AUCsPanel, WorkedExamplesTypedIntoTheFields) {
     const ShownResult shown = Result();
     EXPECT_EQ(shown.statistic, e.z) << e.in.r;
     EXPECT_EQ(shown.p, e.p) << e.in.r;
+    EXPECT_TRUE(PAgrees(shown.p, ExactTwoTailed(ExactZ(e.in)))) << shown.p;
     EXPECT_TRUE(shown.statisticShown && shown.pShown);
     EXPECT_TRUE(W().ttext5().Visible() && W().dtail5().Visible());
     EXPECT_TRUE(W().tfld5().Enabled() && W().ttext5().Enabled() && W().pfld5().Enabled());
@@ -225,7 +242,7 @@ TEST_F(AUCsPanel, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
     EXPECT_EQ(Module1::btn, 1);
     EXPECT_EQ(Module1::dirty, "n");
     EXPECT_EQ(FocusedName(), "m5fld1");
-    EXPECT_EQ(W().sefld2().LimitText(), 4);
+    EXPECT_EQ(W().sefld2().LimitText(), 9);
     EXPECT_EQ(W().r5Fld().LimitText(), 6);
   }
 }
@@ -233,7 +250,7 @@ TEST_F(AUCsPanel, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
 TEST_F(AUCsPanel, AFailedCheckLeavesTheShownResult) {
   Enter(kIndependentExample);
   Calculate();
-  W().sefld2().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().sefld2().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the standard error of the 2nd AUC");
   EXPECT_EQ(W().tfld5().Text(), "-1.101");
@@ -277,12 +294,13 @@ TEST_F(AUCsPanel, AnInfiniteStandardErrorGivesNoStatisticUnlessRIsNegative) {
 
 TEST_F(AUCsPanel, TypedTextStopsAtEachFieldsLimit) {
   W().RBtn5().SetValue(true);
-  Type(W().sefld2(), ".026");
-  EXPECT_EQ(W().sefld2().Text(), ".026");
+  for (const char* se : {".026", ".0312", "0.0312", ".0001"}) {
+    W().sefld2().SetText("");
+    Type(W().sefld2(), se);
+    EXPECT_EQ(W().sefld2().Text(), se) << "both standard errors take as much";
+  }
   W().sefld2().SetText("");
-  Type(W().sefld2(), ".0001");
-  EXPECT_EQ(W().sefld2().Text(), ".000");
-  for (fw::TextField* field : {&W().m5fld1(), &W().sefld1(), &W().m5fld2()}) {
+  for (fw::TextField* field : {&W().m5fld1(), &W().sefld1(), &W().m5fld2(), &W().sefld2()}) {
     Type(*field, "0.12345678");
     EXPECT_EQ(field->Text(), "0.1234567") << field->Name();
   }

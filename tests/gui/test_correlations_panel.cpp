@@ -302,7 +302,7 @@ TEST_F(CorrelationsPanel, ClearAfterRelatedRestoresTheIndependentPanel) {
 TEST_F(CorrelationsPanel, AFailedCheckLeavesTheShownResult) {
   FillAll(".68", "38", ".36", "73");
   Calculate();
-  W().n12fld().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n12fld().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "N for each sample must range from 2-9999");
   EXPECT_EQ(W().tfld2().Text(), "+2.184");

@@ -68,10 +68,12 @@ class TestWnd : public fw::Window {
     keys.push_back(key);
     return key == "x";  // discards x, passes the rest
   }
+  void OnEdited(fw::TextField& f) { edits.push_back(f.Text()); }
   void Event_Open() override { log.push_back("Window Open"); }
 
   std::vector<std::string> log;
   std::vector<std::string> keys;
+  std::vector<std::string> edits;
 
  protected:
   void Layout() override {
@@ -94,6 +96,7 @@ class TestWnd : public fw::Window {
         {"c1", fw::Event::Action, &TestWnd::OnRadio},
         {"tabs", fw::Event::Change, &TestWnd::OnChange},
         {"filtered", fw::Event::KeyDown, &TestWnd::OnKey},
+        {"filtered", fw::Event::Edited, &TestWnd::OnEdited},
     };
     fw::BindAll(*this, control, kBindings);
   }
@@ -207,6 +210,27 @@ TEST_F(Framework, KeysThatTypeNothingNeverReachKeyDown) {
   EXPECT_TRUE(w->keys.empty());
   EXPECT_EQ(Field("filtered").Text(), "23") << "Home then forward Delete still edit";
   EXPECT_EQ(edit->selectedText(), "23") << "Ctrl+A still selects all";
+}
+
+TEST_F(Framework, EditedRunsOnEveryChangeByTheUserAndNeverForTextFromCode) {
+  fw::TextField& field = Field("filtered");
+  QLineEdit* edit = Edit("filtered");
+  field.SetFocus();
+  field.SetText("12");
+  QTest::keyClicks(edit, "3x");
+  QGuiApplication::clipboard()->setText("45");
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_Home);
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  edit->cut();
+  EXPECT_EQ(w->edits, (std::vector<std::string>{"123", "12345", "2345", "12345", ""}))
+      << "a discarded key, moving and selecting change nothing";
+  w->edits.clear();
+  field.SetText("678");
+  EXPECT_TRUE(w->edits.empty());
 }
 
 TEST_F(Framework, LimitTextBoundsTypingAndPastingButNotTextFromCode) {

@@ -1,10 +1,16 @@
-// The input filters: which keys each field passes in each design, how a key blanks the results
-// on show, and the keys that never reach a filter.
+// The input filters: which keys each field passes in each design, how a key or any other edit of
+// the user blanks the results on show, and the keys that never reach a filter.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
+#include <functional>
 #include <string>
 
 #include "app/module1.h"
@@ -159,6 +165,17 @@ class InputFilters : public PanelTest {
             {tc.Text(), dfc.Text(), pc.Text()}};
   }
 
+  // The panel's results as they are now, blanked in the manner of the case's field.
+  ResultState Blanked(const FieldCase& c) {
+    ResultState blanked = State(c.tab);
+    blanked.statistic = blanked.df = blanked.p = "";
+    if (c.blanking == kFull) {
+      for (bool& shown : blanked.fieldsShown) shown = false;
+      for (bool& shown : blanked.captionsShown) shown = false;
+    }
+    return blanked;
+  }
+
   static void Click(fw::TextField& field, Qt::Key key,
                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(field.Widget(), key, modifiers);
@@ -183,12 +200,7 @@ TEST_F(InputFilters, AResultOnShowIsBlankedInTheFieldsMannerByEveryKey) {
   for (const FieldCase& c : kFields) {
     fw::TextField& field = Enter(c);
     ShowResult(c.tab);
-    ResultState blanked = State(c.tab);
-    blanked.statistic = blanked.df = blanked.p = "";
-    if (c.blanking == kFull) {
-      for (bool& shown : blanked.fieldsShown) shown = false;
-      for (bool& shown : blanked.captionsShown) shown = false;
-    }
+    const ResultState blanked = Blanked(c);
     for (Qt::Key key : {Qt::Key_5, Qt::Key_X}) {  // accepted everywhere but Sample/Population
       SCOPED_TRACE(std::string(c.name) + (key == Qt::Key_5 ? ", key 5" : ", key x"));
       ShowResult(c.tab);
@@ -210,28 +222,8 @@ TEST_F(InputFilters, WithNoResultOnShowNoResultControlChanges) {
   }
 }
 
-TEST_F(InputFilters, AKeyAfterARealResultHidesIt) {
-  EnterTab(0);
-  Fill({{&W().m1fld(), "99.67"},
-        {&W().sd1fld(), "13.872"},
-        {&W().n1fld(), "12"},
-        {&W().m2fld(), "102.0"},
-        {&W().sd2fld(), "13.995"},
-        {&W().n2fld(), "14"}});
-  Press(W().CalcBtn());
-  ASSERT_EQ(W().tfld().Text(), "-0.425");
-  Type(W().n2fld(), "5");
-  EXPECT_EQ(W().n2fld().Text(), "145");
-  const ShownResult shown = Shown(W().tfld(), W().dffld(), W().pfld());
-  EXPECT_EQ(shown.statistic + shown.df + shown.p, "");
-  EXPECT_FALSE(shown.statisticShown || shown.dfShown || shown.pShown);
-  EXPECT_FALSE(W().ttext().Visible() || W().dfText().Visible() || W().dtail().Visible());
-  EXPECT_TRUE(W().tfld().Enabled()) << "blanking leaves Enabled alone";
-  EXPECT_EQ(Module1::dirty, "y");
-}
-
 // n2fld under Sample/Population refuses every key that reaches it, so a key that reached it
-// would beep and blank the result.
+// would beep. A key that edits the text blanks the result as every edit does (below).
 TEST_F(InputFilters, CursorKeysAndShortcutsReachNoFilter) {
   EnterTab(0);
   W().SBtn().SetValue(true);
@@ -242,19 +234,20 @@ TEST_F(InputFilters, CursorKeysAndShortcutsReachNoFilter) {
   auto* edit = static_cast<QLineEdit*>(field.Widget());
 
   Click(field, Qt::Key_Left);
+  Click(field, Qt::Key_Home);
+  Click(field, Qt::Key_End);
+  EXPECT_EQ(edit->cursorPosition(), 3);
+  Click(field, Qt::Key_F2);
+  Click(field, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(edit->selectedText().toStdString(), "123");
+  EXPECT_EQ(State(0), shown) << "moving and selecting change no text";
+  Click(field, Qt::Key_Left);
   Click(field, Qt::Key_Delete);
   EXPECT_EQ(field.Text(), "12");
   Click(field, Qt::Key_Home);
   Click(field, Qt::Key_Delete);
   EXPECT_EQ(field.Text(), "2");
-  Click(field, Qt::Key_End);
-  EXPECT_EQ(edit->cursorPosition(), 1);
-  Click(field, Qt::Key_F2);
-  Click(field, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(edit->selectedText().toStdString(), "2");
-
   EXPECT_EQ(beeps, 0);
-  EXPECT_EQ(State(0), shown);
 }
 
 TEST_F(InputFilters, AKeyOfSeveralCharactersIsJudgedByItsFirst) {
@@ -275,6 +268,154 @@ TEST_F(InputFilters, ASecondNFieldOffItsTabRefusesEveryKey) {
   EXPECT_TRUE(W().n4fld2_KeyDown(W().n4fld2(), "5"));
   EXPECT_FALSE(W().n2fld_KeyDown(W().n2fld(), "5"));
   EXPECT_EQ(beeps, 3);
+}
+
+// An edit of the user other than a typed key, made on a field that holds "12" with the cursor at
+// its end; prepare runs before the result is shown.
+struct EditCase {
+  const char* name;
+  std::function<void(fw::TextField&)> prepare;
+  std::function<void(ControlWnd&, fw::TextField&)> edit;
+  const char* textAfter;
+};
+
+void TriggerMenuItem(ControlWnd& w, const char* name) {
+  auto* action = w.Widget()->findChild<QAction*>(name);
+  ASSERT_NE(action, nullptr) << name;
+  action->trigger();
+}
+
+void Key(fw::TextField& field, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(field.Widget(), key, modifiers);
+}
+
+void Drop(fw::TextField& field, const char* text) {
+  QMimeData data;
+  data.setText(text);
+  const QPointF at(field.Widget()->width() - 4, field.Widget()->height() / 2);
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(field.Widget(), &enter);
+  QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(field.Widget(), &move);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(field.Widget(), &drop);
+}
+
+const auto kNothing = [](fw::TextField&) {};
+const auto kSelectAll = [](fw::TextField& f) { Key(f, Qt::Key_A, Qt::ControlModifier); };
+const auto kPasteFive = [](fw::TextField& f) {
+  QGuiApplication::clipboard()->setText("5");
+  Key(f, Qt::Key_V, Qt::ControlModifier);
+};
+
+const EditCase kEdits[] = {
+    {"Ctrl+V", kNothing,
+     [](ControlWnd&, fw::TextField& f) {
+       QGuiApplication::clipboard()->setText("50");
+       Key(f, Qt::Key_V, Qt::ControlModifier);
+     },
+     "1250"},
+    {"Ctrl+X", kSelectAll,
+     [](ControlWnd&, fw::TextField& f) { Key(f, Qt::Key_X, Qt::ControlModifier); }, ""},
+    {"Delete", kNothing,
+     [](ControlWnd&, fw::TextField& f) {
+       Key(f, Qt::Key_Home);
+       Key(f, Qt::Key_Delete);
+     },
+     "2"},
+    {"Ctrl+Z", kPasteFive,
+     [](ControlWnd&, fw::TextField& f) { Key(f, Qt::Key_Z, Qt::ControlModifier); }, "12"},
+    {"Edit menu Paste", kNothing,
+     [](ControlWnd& w, fw::TextField&) {
+       QGuiApplication::clipboard()->setText("7");
+       TriggerMenuItem(w, "EditPaste");
+     },
+     "127"},
+    {"Edit menu Clear", kSelectAll,
+     [](ControlWnd& w, fw::TextField&) { TriggerMenuItem(w, "EditClear"); }, ""},
+    {"Edit menu Cut", kSelectAll,
+     [](ControlWnd& w, fw::TextField&) { TriggerMenuItem(w, "EditCut"); }, ""},
+    {"Edit menu Undo", kPasteFive,
+     [](ControlWnd& w, fw::TextField&) { TriggerMenuItem(w, "EditUndo"); }, "12"},
+    {"drop", kNothing, [](ControlWnd&, fw::TextField& f) { Drop(f, "9"); }, "129"},
+};
+
+TEST_F(InputFilters, EveryEditOfTheUserBlanksAResultInTheFieldsMannerAsAKeyDoes) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  for (const FieldCase& c : kFields) {
+    for (const EditCase& e : kEdits) {
+      SCOPED_TRACE(std::string(c.name) + ", " + e.name);
+      fw::TextField& field = Enter(c);
+      if (!field.Visible()) break;  // n2fld under Sample/Population takes no focus
+      ASSERT_TRUE(field.HasFocus());
+      e.prepare(field);
+      ShowResult(c.tab);
+      const ResultState blanked = Blanked(c);
+      e.edit(W(), field);
+      EXPECT_EQ(field.Text(), e.textAfter);
+      EXPECT_EQ(State(c.tab), blanked);
+      EXPECT_EQ(Module1::dirty, "y");
+      EXPECT_EQ(beeps, 0) << "an edit is not filtered";
+    }
+  }
+}
+
+TEST_F(InputFilters, EditsWithNoResultOnShowAndTextFromCodeBlankNothing) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  for (const FieldCase& c : kFields) {
+    fw::TextField& field = Enter(c);
+    ShowResult(c.tab);
+    const ResultState shown = State(c.tab);
+    field.SetText("-0");
+    EXPECT_EQ(State(c.tab), shown) << c.name << ": text set from code";
+    if (!field.Visible()) continue;
+    ShowResult(c.tab, "n");
+    for (const EditCase& e : kEdits) {
+      e.prepare(field);
+      e.edit(W(), field);
+    }
+    EXPECT_EQ(State(c.tab), shown) << c.name << ": edits while no result is on show";
+  }
+}
+
+TEST_F(InputFilters, AKeyOrAPasteAfterARealResultHidesIt) {
+  struct Case {
+    const char* name;
+    FieldOf field;
+    std::function<void(fw::TextField&)> edit;
+    const char* textAfter;
+  };
+  const Case cases[] = {
+      {"a key", &ControlWnd::n2fld, [this](fw::TextField& f) { Type(f, "5"); }, "145"},
+      {"Ctrl+V", &ControlWnd::m1fld,
+       [](fw::TextField& f) {
+         f.SetFocus();
+         QGuiApplication::clipboard()->setText("50");
+         Key(f, Qt::Key_V, Qt::ControlModifier);
+       },
+       "99.6750"},
+  };
+  for (const Case& c : cases) {
+    EnterTab(0);
+    Fill({{&W().m1fld(), "99.67"},
+          {&W().sd1fld(), "13.872"},
+          {&W().n1fld(), "12"},
+          {&W().m2fld(), "102.0"},
+          {&W().sd2fld(), "13.995"},
+          {&W().n2fld(), "14"}});
+    Press(W().CalcBtn());
+    ASSERT_EQ(W().tfld().Text(), "-0.425");
+    c.edit((W().*c.field)());
+    EXPECT_EQ((W().*c.field)().Text(), c.textAfter);
+    const ShownResult shown = Shown(W().tfld(), W().dffld(), W().pfld());
+    EXPECT_EQ(shown.statistic + shown.df + shown.p, "") << c.name;
+    EXPECT_FALSE(shown.statisticShown || shown.dfShown || shown.pShown) << c.name;
+    EXPECT_FALSE(W().ttext().Visible() || W().dfText().Visible() || W().dtail().Visible());
+    EXPECT_TRUE(W().tfld().Enabled()) << "blanking leaves Enabled alone";
+    EXPECT_EQ(Module1::dirty, "y");
+  }
 }
 
 }  // namespace

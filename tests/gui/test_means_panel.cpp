@@ -82,6 +82,7 @@ struct CheckCase {
 };
 
 TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
+  constexpr const char* kNegativeSD = "Standard deviation must not be negative";
   const CheckCase cases[] = {
       {1, "", "", "", "", "", "", "Please enter the mean of the 1st sample", "m1fld"},
       {1, "1", "", "", "2", "1", "", "Please enter the standard deviation of the 1st sample",
@@ -106,6 +107,19 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {3, "1", "1", "1", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
       {3, "1", "1", "0", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
       {3, "1", "1", "1e30", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+      // A negative SD, which only a paste brings, after the design's other checks; a negative
+      // zero is negative too.
+      {1, "1", "-1", "1", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
+      {1, "1", "-1", "5", "2", "-1", "5", kNegativeSD, "sd1fld"},
+      {1, "1", "1", "5", "2", "-0", "5", kNegativeSD, "sd2fld"},
+      {2, "1", "-1", "5", "2", "1", "1.01", "Correlation must range from -1.00 thru +1.00",
+       "n2fld"},
+      {2, "93.5", "-8.15", "14", "97.14", "9.566", ".960", kNegativeSD, "sd1fld"},
+      {2, "93.5", "8.15", "14", "97.14", "-.0", ".960", kNegativeSD, "sd2fld"},
+      {3, "1", "-1", "1", "2", "", "", "N of the sample must range from 2-9999", "n1fld"},
+      {3, "112.2", "-10.94", "10", "110.0", "", "", kNegativeSD, "sd1fld"},
+      {3, "112.2", "-1e-400", "10", "110.0", "", "", kNegativeSD, "sd1fld"},
+      {3, "112.2", "-0.000", "10", "110.0", "-1", "", kNegativeSD, "sd1fld"},
   };
   for (const CheckCase& c : cases) {
     (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
@@ -170,7 +184,7 @@ TEST_F(MeansPanel, DesignsRelabelAndShowTheirFields) {
 
 TEST_F(MeansPanel, SampleAgainstPopulationReadsNeitherHiddenField) {
   W().SBtn().SetValue(true);
-  FillAll("112.2", "10.94", "10", "110.0", "", "");
+  FillAll("112.2", "10.94", "10", "110.0", "-1", "");
   Calculate();
   EXPECT_TRUE(messages.empty()) << LastMessage();
   EXPECT_EQ(W().tfld().Text(), "+0.636");
@@ -215,7 +229,7 @@ TEST_F(MeansPanel, ADesignSwitchHidesTheResultAndKeepsDirty) {
 TEST_F(MeansPanel, AFailedCheckLeavesTheShownResult) {
   FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
   Calculate();
-  W().n2fld().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n2fld().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the N of the 2nd sample");
   EXPECT_EQ(W().tfld().Text(), "-0.425");
@@ -257,6 +271,22 @@ TEST_F(MeansPanel, ZeroSpreadWithDifferentMeansShowsAnInfiniteT) {
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(W().tfld().Text(), "+INF");
   EXPECT_EQ(W().pfld().Text(), ".0001");
+}
+
+// Large means with small spreads give a t too long for its field at the field's own font.
+TEST_F(MeansPanel, ALongTShowsWithItsSignAndLeadingDigits) {
+  FillAll("1745", "1", "9999", "0", "1", "9999");
+  Calculate();
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  const double df = 9999 + 9999 - 2;
+  const double t = 1745 / std::sqrt((9998 * 1.0 + 9998 * 1.0) / df * (2.0 / 9999));
+  EXPECT_EQ(W().tfld().Text(), SignedThreeDecimals(t));
+  EXPECT_EQ(W().tfld().Text(), "+123383.964");
+  EXPECT_EQ(W().pfld().Text(), ExpectedPText(ExactTwoTailed(t, df)));
+  EXPECT_EQ(W().dffld().Text(), "19996");
+  const TextPlacement at = Placement(W().tfld());
+  EXPECT_TRUE(at.Whole()) << at.start << " to " << at.end << " in " << at.left << " to "
+                          << at.right;
 }
 
 TEST_F(MeansPanel, TheTabKeyVisitsTheInputsInOrderAndFieldsKeepTheirLimits) {

@@ -235,7 +235,7 @@ TEST_F(ProportionsPanel, ClearAfterObservedExpectedRestoresTheIndependentPanel) 
 TEST_F(ProportionsPanel, AFailedCheckLeavesTheShownResult) {
   FillAll(".80", "20", ".40", "20");
   Calculate();
-  W().n3fld1().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n3fld1().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the N of the 1st sample");
   EXPECT_EQ(W().tfld3().Text(), "+2.582");

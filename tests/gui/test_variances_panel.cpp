@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/module1.h"
+#include "panels/panel_patterns.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -120,6 +121,12 @@ TEST_F(VariancesPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {kRelated, "-1", "2", "5", "-1.01", kCorrelation, "n2fld1"},
       {kRelated, "-1", "-2", "5", ".5", kNegative, "var1Fld"},
       {kRelated, "1", "-2", "5", ".5", kNegative, "var2Fld"},
+      // A negative zero is negative too: as a divisor it would give an infinity of its sign.
+      {kIndependent, "-0", "5", "10", "12", kNegative, "var1Fld"},
+      {kIndependent, "5", "-.0", "10", "12", kNegative, "var2Fld"},
+      {kIndependent, "-1e-400", "5", "10", "12", kNegative, "var1Fld"},
+      {kRelated, "-0.000", "5", "10", ".5", kNegative, "var1Fld"},
+      {kRelated, "5", "-1e-400", "10", ".5", kNegative, "var2Fld"},
   };
   for (const CheckCase& c : cases) {
     Choose(c.design);
@@ -173,6 +180,15 @@ TEST_F(VariancesPanel, ValuesThatGiveNoStatisticAreRefused) {
   }
 }
 
+// Whatever gives it, a p that is not a number is refused as a statistic that is not one is.
+TEST_F(VariancesPanel, APThatIsNotANumberNeverReachesTheResultFields) {
+  W().ClearBtn1().SetFocus();
+  EXPECT_TRUE(panels::NoStatistic({HUGE_VAL, NAN, 9, 11}, W().var1Fld()));
+  EXPECT_EQ(messages, std::vector<std::string>{"These values give no test statistic"});
+  EXPECT_EQ(FocusedName(), "var1Fld");
+  EXPECT_FALSE(panels::NoStatistic({HUGE_VAL, 0, 9, 11}, W().var1Fld()));
+}
+
 TEST_F(VariancesPanel, AZeroDenominatorShowsAnInfiniteStatistic) {
   struct Case {
     int design;
@@ -192,6 +208,25 @@ TEST_F(VariancesPanel, AZeroDenominatorShowsAnInfiniteStatistic) {
     EXPECT_EQ(Result().df, c.df);
     EXPECT_EQ(Result().p, ".0001");
   }
+}
+
+// A large variance over a tiny one gives an F too long for its field even in its smallest font.
+TEST_F(VariancesPanel, ALongFShowsWithItsSignAndLeadingDigits) {
+  Type(W().var1Fld(), "999999999");
+  Type(W().var2Fld(), ".0001");
+  Type(W().n1fld1(), "10");
+  Type(W().n2fld1(), "12");
+  Calculate();
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  const double f = 999999999 / 0.0001;
+  const std::string text = SignedThreeDecimals(f);
+  EXPECT_EQ(W().tfld1().Text(), text);
+  EXPECT_EQ(W().tfld1().Text().substr(0, 8), "+9999999");
+  EXPECT_EQ(W().dffld1().Text(), "9,11");
+  EXPECT_EQ(W().pfld1().Text(), ExpectedPText(2 * boost::math::cdf(boost::math::complement(
+                                                      boost::math::fisher_f(9, 11), f))));
+  EXPECT_TRUE(Placement(W().tfld1()).FromStart());
+  EXPECT_EQ(W().tfld1().HelpTag(), text);
 }
 
 TEST_F(VariancesPanel, AValueLeftInTheSecondFieldIsReadUnderTheNewDesign) {
@@ -268,7 +303,7 @@ TEST_F(VariancesPanel, ClearAfterAResultRestoresThePanelAsEntered) {
 TEST_F(VariancesPanel, AFailedCheckLeavesTheShownResult) {
   FillAll("126.81", "35.27", "41", "31");
   Calculate();
-  W().n1fld1().SetText("");  // as the Edit menu's Cut would, unseen by the filter
+  W().n1fld1().SetText("");  // text set from code blanks nothing
   Calculate();
   EXPECT_EQ(LastMessage(), "Please enter the N of the 1st sample");
   EXPECT_EQ(Result().statistic, "+3.595");

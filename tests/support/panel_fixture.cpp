@@ -1,7 +1,12 @@
 #include "support/panel_fixture.h"
 
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "framework/services.h"
@@ -44,6 +49,13 @@ ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p)
   return {statistic.Text(), df.Text(), p.Text(), statistic.Visible(), df.Visible(), p.Visible()};
 }
 
+std::string SignedThreeDecimals(double value) {
+  char digits[400];
+  const auto written =
+      std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, 3);
+  return (value < 0 ? "-" : "+") + std::string(digits, written.ptr);
+}
+
 std::string ExpectedPText(double exactP) {
   return fw::Format(std::max(exactP, 0.0001), ".0000");
 }
@@ -51,4 +63,23 @@ std::string ExpectedPText(double exactP) {
 bool PAgrees(const std::string& shown, double exactP) {
   const double expected = std::max(exactP, 0.0001);
   return std::fabs(fw::Val(shown) - expected) <= 0.00005 + 1e-9;
+}
+
+TextPlacement Placement(fw::TextField& field) {
+  auto* edit = static_cast<QLineEdit*>(field.Widget());
+  edit->grab();  // painting places the text; moving the cursor below does not until the next
+  const int cursor = edit->cursorPosition();
+  auto xAt = [edit](int position) {
+    edit->setCursorPosition(position);
+    return edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+  };
+  const int start = xAt(0);
+  const int end = xAt(static_cast<int>(edit->text().size()));
+  edit->setCursorPosition(cursor);
+  QStyleOptionFrame option;
+  option.initFrom(edit);
+  const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+  const QRect inner = edit->contentsRect().adjusted(frame, 0, -frame, 0);
+  return {start, end, inner.left(), inner.right(),
+          QFontMetrics(edit->font()).horizontalAdvance(edit->text())};
 }

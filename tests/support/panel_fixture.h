@@ -21,7 +21,7 @@ class PanelTest : public ::testing::Test {
 
   // Enters the tab as the user does, which clears its panel.
   void EnterTab(int tab);
-  // Puts text into fields as a paste would: no input filter sees it.
+  // Puts text into fields from code: no input filter sees it, and it blanks nothing.
   void Fill(std::initializer_list<std::pair<fw::TextField*, std::string>> entries);
   // Types text into a field key by key, as the user does.
   void Type(fw::TextField& field, const std::string& text);
@@ -46,8 +46,23 @@ struct ShownResult {
 };
 ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p);
 
+// A finite value with its sign and three decimals, written without the program's Format.
+std::string SignedThreeDecimals(double value);
 // The p text the panels show for an exact p: raised to .0001 when smaller, four decimals.
 std::string ExpectedPText(double exactP);
 // Whether a shown p agrees with the exact one to its four decimals (allowing for a rounding
 // boundary that lies between the two).
 bool PAgrees(const std::string& shown, double exactP);
+
+// Where a field's text lies as last painted, in the field's own pixels: the places of the cursor
+// before its first and after its last character, and the inner edges of the field's frame.
+struct TextPlacement {
+  int start, end;
+  int left, right;
+  // The text's width in the widget's font.
+  int width;
+
+  bool FromStart() const { return start >= left; }
+  bool Whole() const { return FromStart() && end <= right && width <= right - left; }
+};
+TextPlacement Placement(fw::TextField& field);
