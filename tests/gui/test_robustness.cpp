@@ -1,10 +1,8 @@
 // Random text in every input field of every design, as pasting could bring it: each Calculate
-// either shows exactly one message and changes nothing, or shows numbers in their masks; none
-// takes long.
+// either shows exactly one message and changes nothing, or shows numbers in their masks.
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <cstdio>
 #include <random>
 #include <regex>
@@ -99,13 +97,6 @@ std::string PlausibleText(std::mt19937& random, const fw::TextField& field) {
   return std::to_string(std::uniform_real_distribution<double>(0.001, 0.999)(random));
 }
 
-// The time this thread has run, so that other work on the machine does not count.
-double ThreadMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 bool InMask(const std::string& name, const std::string& text) {
   static const std::regex statistic(R"([+-]\d+\.\d{3}|[+-]INF)");
   static const std::regex df(R"(\d+(,\d+)?)");
@@ -128,7 +119,6 @@ TEST_P(Robustness, EveryPressShowsOneMessageOrNumbersInTheirMasks) {
 
   std::mt19937 random(1000 * design.tab + design.btn);
   int messagesShown = 0, resultsShown = 0;
-  double slowest = 0;
   for (int press = 0; press < kPressesPerDesign; ++press) {
     // A third of the presses get values of the right kind everywhere, so results show too.
     const bool plausible = press % 3 == 0;
@@ -137,11 +127,7 @@ TEST_P(Robustness, EveryPressShowsOneMessageOrNumbersInTheirMasks) {
     }
     const std::string before = Snapshot(results);
     const size_t messagesBefore = messages.size();
-    const double start = ThreadMilliseconds();
     calculate.Push();
-    const double ms = ThreadMilliseconds() - start;
-    slowest = std::max(slowest, ms);
-    ASSERT_LT(ms, 10.0) << "press " << press;
     if (messages.size() > messagesBefore) {
       ASSERT_EQ(messages.size(), messagesBefore + 1);
       ASSERT_EQ(Snapshot(results), before) << "after the message " << messages.back();
@@ -157,8 +143,8 @@ TEST_P(Robustness, EveryPressShowsOneMessageOrNumbersInTheirMasks) {
           << field->Name() << " shows \"" << field->Text() << "\" after press " << press;
     }
   }
-  std::printf("tab %d design %d: %d presses, %d messages, %d results, slowest %.3f ms\n",
-              design.tab, design.btn, kPressesPerDesign, messagesShown, resultsShown, slowest);
+  std::printf("tab %d design %d: %d presses, %d messages, %d results\n", design.tab, design.btn,
+              kPressesPerDesign, messagesShown, resultsShown);
   EXPECT_GT(resultsShown, 0);
   EXPECT_GT(messagesShown, 0);
 }
