@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 #include "windows/help_wnd.h"
 
@@ -75,7 +76,7 @@ std::string HelpText(int tab) {
 }
 
 std::string Suffix(int tab) {
-  return tab == 0 ? "" : std::to_string(tab);
+  return tab == 0 ? "" : IntText(tab);
 }
 
 class HelpExamples : public PanelTest {};
@@ -97,7 +98,7 @@ TEST_F(HelpExamples, TheHelpTextsGiveTheNumbersThePanelsShow) {
     if (statistic[0] == '+') statistic.erase(0, 1);  // the texts leave out the plus sign
     const auto& df = W().Named<fw::TextField>("dffld" + s);
     const std::string p = W().Named<fw::TextField>("pfld" + s).Text();
-    const std::string where = " in the help of tab " + std::to_string(example.tab);
+    const std::string where = " in the help of tab " + IntText(example.tab);
     EXPECT_NE(help.find(statistic), std::string::npos) << statistic << where;
     EXPECT_NE(help.find(p), std::string::npos) << p << where;
     if (df.Visible()) {

@@ -11,6 +11,7 @@
 
 #include "app/module1.h"
 #include "mainwindow/tab_layouts.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -23,7 +24,7 @@ struct Design {
 };
 
 std::string Suffix(int tab) {
-  return tab == 0 ? "" : std::to_string(tab);
+  return tab == 0 ? "" : IntText(tab);
 }
 
 class Robustness : public PanelTest, public ::testing::WithParamInterface<Design> {
@@ -48,7 +49,7 @@ class Robustness : public PanelTest, public ::testing::WithParamInterface<Design
     return controls;
   }
   std::string Snapshot(const std::vector<fw::Control*>& controls) {
-    std::string state = std::to_string(Module1::btn) + Module1::dirty;
+    std::string state = IntText(Module1::btn) + Module1::dirty;
     for (fw::Control* control : controls) {
       state += control->Visible() ? "V" : "h";
       state += control->Enabled() ? "E" : "d";
@@ -73,7 +74,7 @@ std::string RandomText(std::mt19937& random) {
     case 2: {  // a plain value, often in range, so that results are shown too
       std::uniform_real_distribution<double> value(-2, 2);
       std::uniform_int_distribution<int> count(2, 9999);
-      return random() % 2 ? std::to_string(value(random)) : std::to_string(count(random));
+      return random() % 2 ? FixedText(value(random), 6) : IntText(count(random));
     }
     case 3: {  // arbitrary printable characters
       std::uniform_int_distribution<int> length(0, 12), character(32, 126);
@@ -93,8 +94,8 @@ std::string RandomText(std::mt19937& random) {
 // A value of the kind the field holds: an N in the N fields, else a number between 0 and 1.
 std::string PlausibleText(std::mt19937& random, const fw::TextField& field) {
   const bool holdsN = field.Name()[0] == 'n' && field.LimitText() == 4;
-  if (holdsN) return std::to_string(std::uniform_int_distribution<int>(2, 9999)(random));
-  return std::to_string(std::uniform_real_distribution<double>(0.001, 0.999)(random));
+  if (holdsN) return IntText(std::uniform_int_distribution<int>(2, 9999)(random));
+  return FixedText(std::uniform_real_distribution<double>(0.001, 0.999)(random), 6);
 }
 
 bool InMask(const std::string& name, const std::string& text) {
@@ -155,8 +156,8 @@ INSTANTIATE_TEST_SUITE_P(AllDesigns, Robustness,
                                            Design{3, 2}, Design{4, 1}, Design{4, 2}, Design{5, 1},
                                            Design{5, 2}),
                          [](const auto& info) {
-                           return "Tab" + std::to_string(info.param.tab) + "Design" +
-                                  std::to_string(info.param.btn);
+                           return "Tab" + IntText(info.param.tab) + "Design" +
+                                  IntText(info.param.btn);
                          });
 
 }  // namespace
