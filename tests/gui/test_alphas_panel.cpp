@@ -8,12 +8,12 @@
 #include <boost/math/distributions/fisher_f.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/module1.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -295,11 +295,7 @@ TEST_F(AlphasPanel, ShownPAgreesWithTheExactPForRandomInputs) {
   std::mt19937 random(20261210);
   std::uniform_int_distribution<int> alpha(6000, 9500), step(-400, 400), r(-9999, 9999);
   std::uniform_int_distribution<int> n(3, 2000);
-  auto fourDecimals = [](double v) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.4f", v);
-    return std::string(text);
-  };
+  auto fourDecimals = [](double v) { return FixedText(v, 4); };
   for (int i = 0; i < 60; ++i) {
     const Design design = i % 2 == 0 ? kIndependent : kRelated;
     const int k1 = alpha(random);
@@ -308,13 +304,13 @@ TEST_F(AlphasPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     const int n1 = n(random), n2 = n(random);
     int rk = r(random);
     if (rk == 0) rk = 1;
-    const std::string second = design == kRelated ? fourDecimals(rk / 10000.0) : std::to_string(n2);
+    const std::string second = design == kRelated ? fourDecimals(rk / 10000.0) : IntText(n2);
     Choose(design);
-    FillAll(a1, a2, std::to_string(n1), second);
+    FillAll(a1, a2, IntText(n1), second);
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();
     // The exact reference from the values as the fields hold them.
-    const double x1 = std::stod(a1), x2 = std::stod(a2);
+    const double x1 = ReadNumber(a1), x2 = ReadNumber(a2);
     double exact = 0;
     if (design == kIndependent) {
       // The test with the larger alpha has the smaller 1 - alpha: its df comes first.
@@ -322,9 +318,9 @@ TEST_F(AlphasPanel, ShownPAgreesWithTheExactPForRandomInputs) {
       const double F = firstLarger ? (1 - x2) / (1 - x1) : (1 - x1) / (1 - x2);
       const int df1 = (firstLarger ? n1 : n2) - 1, df2 = (firstLarger ? n2 : n1) - 1;
       exact = ExactTwoSidedF(F, df1, df2);
-      EXPECT_EQ(W().dffld4().Text(), std::to_string(df1) + "," + std::to_string(df2));
+      EXPECT_EQ(W().dffld4().Text(), IntText(df1) + "," + IntText(df2));
     } else {
-      const double rho = std::stod(second), df = n1 - 2;
+      const double rho = ReadNumber(second), df = n1 - 2;
       const double t =
           (x1 - x2) * std::sqrt(df) / std::sqrt(4 * (1 - x1) * (1 - x2) * (1 - rho * rho));
       exact = ExactTwoTailedT(t, df);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/module1.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -338,7 +339,7 @@ TEST_F(AUCsPanel, TheTabKeyVisitsTheInputsInOrderAndNoResultField) {
 TEST_F(AUCsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
   std::mt19937 random(20261215);
   std::uniform_real_distribution<double> auc(0.0001, 0.9999), se(0.0001, 0.2), r(0.0001, 0.9999);
-  auto text = [](double v) { return std::to_string(v).substr(0, 7); };
+  auto text = [](double v) { return FixedText(v, 6).substr(0, 7); };
   for (int i = 0; i < 80; ++i) {
     const bool related = i % 2 == 1;
     const std::string rText = related ? text(i % 4 == 1 ? -r(random) : r(random)) : "";
@@ -348,9 +349,9 @@ TEST_F(AUCsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage() << " for r " << in.r;
     // The exact reference from the values as the fields hold them.
-    const double se1 = std::stod(in.se1), se2 = std::stod(in.se2);
-    const double rho = related ? std::stod(in.r) : 0.0;
-    const double z = (std::stod(in.auc1) - std::stod(in.auc2)) /
+    const double se1 = ReadNumber(in.se1), se2 = ReadNumber(in.se2);
+    const double rho = related ? ReadNumber(in.r) : 0.0;
+    const double z = (ReadNumber(in.auc1) - ReadNumber(in.auc2)) /
                      std::sqrt(se1 * se1 + se2 * se2 - 2 * rho * se1 * se2);
     EXPECT_TRUE(PAgrees(W().pfld5().Text(), ExactTwoTailed(z)))
         << W().pfld5().Text() << " against " << ExactTwoTailed(z) << " for z " << z;

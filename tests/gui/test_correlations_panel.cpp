@@ -14,6 +14,7 @@
 #include <string>
 
 #include "app/module1.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -327,7 +328,7 @@ TEST_F(CorrelationsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
   std::uniform_int_distribution<int> r(-9999, 9999), n(4, 9999), rac(-10000, 10000);
   // Four decimals, as typed: "-.1234", ".0567".
   auto text = [](int tenThousandths) {
-    const std::string digits = std::to_string(10000 + std::abs(tenThousandths));
+    const std::string digits = IntText(10000 + std::abs(tenThousandths));
     const std::string sign = tenThousandths < 0 ? "-" : "";
     return digits[0] == '2' ? sign + "1" : sign + "." + digits.substr(1);
   };
@@ -343,8 +344,7 @@ TEST_F(CorrelationsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
       rc = c / 1e4;
     } while (design == kRelated && 1 - ra * ra - rb * rb - rc * rc + 2 * ra * rb * rc <= 1e-9);
     Choose(design);
-    FillAll(text(a), std::to_string(size), text(b),
-            design == kRelated ? text(c) : std::to_string(c));
+    FillAll(text(a), IntText(size), text(b), design == kRelated ? text(c) : IntText(c));
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();
     const double exact = design == kIndependent

@@ -10,6 +10,7 @@
 #include <random>
 
 #include "app/module1.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -89,10 +90,12 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
        "sd1fld"},
       {1, "1", "1", "", "2", "1", "", "Please enter the N of the 1st sample", "n1fld"},
       {1, "1", "1", "5", "", "1", "5", "Please enter the mean of the 2nd sample", "m2fld"},
+      {1, "1", "", "5", "", "1", "5", "Please enter the mean of the 2nd sample", "m2fld"},
       {1, "1", "1", "1", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
       {1, "1", "1", "5", "2", "1", "1", "N for each sample must range from 2-9999", "n2fld"},
       {1, "1", "1", "10000", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
       {1, "1", "1", " ", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
+      {2, "1", "", "5", "", "1", ".5", "Please enter the mean of the 2nd sample", "m2fld"},
       {2, "1", "1", "", "2", "1", "", "Please enter the N of the related sample", "n1fld"},
       {2, "1", "1", "5", "2", "1", "", "Please enter the correlation between Sample 1 and Sample 2",
        "n2fld"},
@@ -319,14 +322,14 @@ TEST_F(MeansPanel, ShownPAgreesWithTheExactPForRandomInputs) {
                  rho = r(random);
     const int n1 = n(random), n2 = n(random);
     (design == 1 ? W().IBtn() : design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
-    auto text = [](double v) { return std::to_string(v).substr(0, 8); };
-    FillAll(text(m1).c_str(), text(sd1).c_str(), std::to_string(n1).c_str(), text(m2).c_str(),
-            text(sd2).c_str(), design == 2 ? text(rho).c_str() : std::to_string(n2).c_str());
+    auto text = [](double v) { return FixedText(v, 6).substr(0, 8); };
+    FillAll(text(m1).c_str(), text(sd1).c_str(), IntText(n1).c_str(), text(m2).c_str(),
+            text(sd2).c_str(), design == 2 ? text(rho).c_str() : IntText(n2).c_str());
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();
     // The exact reference from the values as the fields hold them.
-    const double a1 = std::stod(text(m1)), a2 = std::stod(text(m2)), s1 = std::stod(text(sd1)),
-                 s2 = std::stod(text(sd2)), q = std::stod(text(rho));
+    const double a1 = ReadNumber(text(m1)), a2 = ReadNumber(text(m2)), s1 = ReadNumber(text(sd1)),
+                 s2 = ReadNumber(text(sd2)), q = ReadNumber(text(rho));
     double t = 0, df = 0;
     if (design == 1) {
       df = n1 + n2 - 2;

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <boost/math/distributions/normal.hpp>
 #include <cmath>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "app/module1.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -286,18 +286,14 @@ TEST_F(ProportionsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
   // Sizes spread evenly on a log scale, so that most p values stay above the display's floor.
   std::uniform_real_distribution<double> logN(std::log(2.0), std::log(9999.0));
   auto n = [&] { return static_cast<int>(std::lround(std::exp(logN(random)))); };
-  auto text = [](int k) {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, ".%04d", k);
-    return std::string(buffer);
-  };
+  auto text = [](int k) { return "." + IntText(10000 + k).substr(1); };  // ".0042"
   for (int i = 0; i < 80; ++i) {
     const int design = i % 2 == 0 ? kIndependent : kObservedExpected;
     const int k1 = tenThousandths(random);
     const int k2 = std::clamp(k1 + step(random), 1, 9999);
     const int n1 = n(), n2 = n();
     Choose(design);
-    FillAll(text(k1), std::to_string(n1), text(k2), std::to_string(n2));
+    FillAll(text(k1), IntText(n1), text(k2), IntText(n2));
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();
     const double p1 = k1 / 10000.0, p2 = k2 / 10000.0;
@@ -308,7 +304,7 @@ TEST_F(ProportionsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     } else {
       z = (p1 - p2) / std::sqrt(p2 * (1 - p2) / n1);
     }
-    EXPECT_NEAR(std::stod(W().tfld3().Text()), z, 0.0005 + 1e-9) << text(k1) << " " << text(k2);
+    EXPECT_NEAR(ReadNumber(W().tfld3().Text()), z, 0.0005 + 1e-9) << text(k1) << " " << text(k2);
     EXPECT_TRUE(PAgrees(W().pfld3().Text(), ExactTwoTailed(z)))
         << W().pfld3().Text() << " against " << ExactTwoTailed(z) << " for z " << z;
   }

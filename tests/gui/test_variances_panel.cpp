@@ -15,6 +15,7 @@
 
 #include "app/module1.h"
 #include "panels/panel_patterns.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -351,18 +352,17 @@ TEST_F(VariancesPanel, ShownPAgreesWithTheExactPForRandomInputs) {
   std::uniform_real_distribution<double> variance(0.5, 500), ratio(0.6, 1.6), r(-0.95, 0.95),
       logN(std::log(3.0), std::log(9999.0));
   auto n = [&] { return static_cast<int>(std::exp(logN(random))); };
-  auto text = [](double v) { return std::to_string(v).substr(0, 8); };
+  auto text = [](double v) { return FixedText(v, 6).substr(0, 8); };
   for (int i = 0; i < 80; ++i) {
     const int design = i % 2 == 0 ? kIndependent : kRelated;
     // As the fields hold them, so that the reference sees the same numbers.
     const std::string v1Text = text(variance(random));
-    const std::string v2Text = text(std::stod(v1Text) * ratio(random));
-    const double v1 = std::stod(v1Text), v2 = std::stod(v2Text);
+    const std::string v2Text = text(ReadNumber(v1Text) * ratio(random));
+    const double v1 = ReadNumber(v1Text), v2 = ReadNumber(v2Text);
     const int n1 = n(), n2 = n();
     const std::string rText = text(r(random)).substr(0, 6);
     Choose(design);
-    FillAll(v1Text, v2Text, std::to_string(n1),
-            design == kIndependent ? std::to_string(n2) : rText);
+    FillAll(v1Text, v2Text, IntText(n1), design == kIndependent ? IntText(n2) : rText);
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();
     double exact = 0;
@@ -371,7 +371,7 @@ TEST_F(VariancesPanel, ShownPAgreesWithTheExactPForRandomInputs) {
                       : ExactTwoSidedF(v2 / v1, n2 - 1, n1 - 1);
       EXPECT_EQ(W().dtail1().Text(), "p x 2");
     } else {
-      const double rho = std::stod(rText);
+      const double rho = ReadNumber(rText);
       const double t =
           std::fabs(v1 - v2) * std::sqrt(n1 - 2.0) / std::sqrt(4 * v1 * v2 * (1 - rho * rho));
       exact = ExactTwoTailedT(t, n1 - 2);
@@ -379,8 +379,7 @@ TEST_F(VariancesPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     }
     EXPECT_TRUE(PAgrees(W().pfld1().Text(), exact))
         << W().pfld1().Text() << " against " << exact << " in design " << design << " for "
-        << v1Text << " " << v2Text << " " << n1 << " "
-        << (design == 1 ? std::to_string(n2) : rText);
+        << v1Text << " " << v2Text << " " << n1 << " " << (design == 1 ? IntText(n2) : rText);
   }
 }
 

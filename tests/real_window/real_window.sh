@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The installed program on a virtual display, as a user starts it: the About window appears, a
-# key press gives way to the main window, and each tab is clicked and photographed.
+# The installed program on a virtual display, as a user starts it: the About window appears and
+# is photographed, a key press gives way to the main window, each tab is chosen and photographed,
+# and the Means help button opens a help window. The titles are checked as the X server holds
+# them, and every picture for its size and colours.
 # Usage: real_window.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 
@@ -17,54 +19,59 @@ for f in share/applications/quorvane.desktop share/icons/hicolor/128x128/apps/qu
   [[ -f "$prefix/$f" ]] || { echo "not installed: $f"; exit 1; }
 done
 
-# A display of our own, whatever number is free.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-read -r -t 10 display <&3 || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$display"
-unset QT_QPA_PLATFORM
-app=""
-cleanup() {
-  [[ -n "$app" ]] && kill "$app" 2>/dev/null || true
-  pkill -f "Xvfb -displayfd" -P $$ 2>/dev/null || true
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../support/x_display.sh"
+trap 'qv_stop_program; qv_stop_display' EXIT
+qv_start_display "$out"
+qv_start_program "$binary" "$out/quorvane.log"
 
-# Waits for a visible window of the program whose title matches, and prints its id.
-wait_window() {
-  local title="$1" id=""
-  for _ in $(seq 1 200); do
-    id="$(xdotool search --onlyvisible --pid "$app" --name "$title" 2>/dev/null | head -n1 || true)"
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.05
-  done
-  echo "no window '$title' appeared" >&2
-  return 1
-}
+# The About window: no title, 459 by 200.
+about="$(qv_wait_window '^$')"
+qv_shoot "$about" "$out/about.png" 459 200 200
+xdotool windowfocus --sync "$about" key space 2>/dev/null || true  # its timer may have been first
+qv_wait_unmapped "$about"
 
-"$binary" >"$out/quorvane.log" 2>&1 &
-app=$!
-
-about="$(wait_window '^$')"
-import -window "$about" "$out/about.png"
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-xdotool key space
-
-main="$(wait_window '^Quorvane$')"
-sleep 0.3
+main="$(qv_wait_window '^Quorvane$')"
+qv_check_title "$main" "Quorvane"
+# The client area, 550 by 500 in the main window's own coordinates, lies under the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$main")"
-# The tabs lie across the top of the tab panel, centred; these are their middles in the
-# window's own coordinates (the menu bar above included).
-tab_x=(70 143 233 328 407 467)
-tab_y=93
+menu_bar=$((HEIGHT - 500))
+((WIDTH == 550 && menu_bar > 0)) || { echo "main window is ${WIDTH}x$HEIGHT"; exit 1; }
+shoot_main() { qv_shoot "$main" "$out/$1.png" 550 "$HEIGHT" "$HEIGHT" "${2:+$out/$2.png}"; }
+
+# The wheel over the tab bar steps from tab to tab, whatever the style and font make of the
+# tabs' widths: the bar is centred on the tab panel's top edge (left 17, top 61, width 501).
+wheel_over_tabs() {
+  xdotool mousemove --window "$main" $((17 + 501 / 2)) $((menu_bar + 61 + 5)) click "$1"
+}
 names=(means variances correlations proportions alphas aucs)
+shoot_main tab-means
+for i in $(seq 1 $((${#names[@]} - 1))); do
+  wheel_over_tabs 5
+  shoot_main "tab-${names[$i]}" "tab-${names[$((i - 1))]}"
+done
+# Six different pictures: no step skipped a tab or stayed on one.
 for i in "${!names[@]}"; do
-  xdotool mousemove --sync $((X + tab_x[i])) $((Y + tab_y)) click 1
-  sleep 0.3
-  import -window "$main" "$out/tab-${names[$i]}.png"
+  for ((j = i + 1; j < ${#names[@]}; j++)); do
+    a="$out/tab-${names[$i]}.png" b="$out/tab-${names[$j]}.png"
+    apart="$(qv_pixels_apart "$a" "$b")"
+    ((apart > QV_OTHER_PICTURE)) || { echo "$a and $b differ in only $apart pixels"; exit 1; }
+  done
 done
 
-# Each tab looks different from the one before: the clicks reached the tabs.
-shots=$(for n in "${names[@]}"; do md5sum <"$out/tab-$n.png"; done | sort -u | wc -l)
-[[ "$shots" -eq ${#names[@]} ]] || { echo "only $shots different tab pictures"; exit 1; }
-kill -0 "$app" || { echo "the program ended by itself"; cat "$out/quorvane.log"; exit 1; }
+# Back to the Means tab, whose help button (left 248, top 438, 30 square) opens its help window.
+for _ in $(seq 1 $((${#names[@]} - 1))); do wheel_over_tabs 4; done
+deadline=$((SECONDS + QV_WAIT))
+until LC_ALL=C import -window "$main" "$out/back.png" 2>/dev/null &&
+  apart="$(qv_pixels_apart "$out/tab-means.png" "$out/back.png")" &&
+  ((apart >= 0 && apart <= QV_OTHER_PICTURE)); do
+  ((SECONDS <= deadline)) || { echo "the wheel did not lead back to the Means tab"; exit 1; }
+  sleep "$QV_POLL"
+done
+rm "$out/back.png"
+xdotool mousemove --window "$main" $((248 + 15)) $((menu_bar + 438 + 15)) click 1
+help="$(qv_wait_window '^Quorvane Info$')"
+qv_check_title "$help" "Quorvane Info"
+qv_shoot "$help" "$out/help-means.png" 550 500 600
+
+kill -0 "$QV_APP_PID" || { echo "the program ended by itself"; cat "$out/quorvane.log"; exit 1; }
 echo "screenshots in $out"

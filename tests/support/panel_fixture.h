@@ -50,8 +50,8 @@ ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p)
 std::string SignedThreeDecimals(double value);
 // The p text the panels show for an exact p: raised to .0001 when smaller, four decimals.
 std::string ExpectedPText(double exactP);
-// Whether a shown p agrees with the exact one to its four decimals (allowing for a rounding
-// boundary that lies between the two).
+// Whether a shown p is the text of the exact one (allowing for a rounding boundary that lies
+// between the program's p and the exact one).
 bool PAgrees(const std::string& shown, double exactP);
 
 // Where a field's text lies as last painted, in the field's own pixels: the places of the cursor
