@@ -93,7 +93,7 @@ bool KeyText(const QKeyEvent& event, std::string& key) {
 // limit does, but leaves text that the program assigns whole.
 class LimitValidator : public QValidator {
  public:
-  LimitValidator(TextField& field, QLineEdit* edit) : QValidator(edit), field_(field), edit_(edit) {
+  LimitValidator(TextField& field, QLineEdit* edit) : QValidator(edit), field_(field) {
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString& t) { last_ = t; });
   }
 
@@ -115,7 +115,6 @@ class LimitValidator : public QValidator {
 
  private:
   TextField& field_;
-  QLineEdit* edit_;
   QString last_;
 };
 
