@@ -20,7 +20,3 @@ TestResult ZTest(double z);
 // An F ratio, the larger quantity on top, with the numerator's degrees of freedom first and the
 // two-sided p.
 TestResult FTest(double F, std::int64_t df1, std::int64_t df2);
-
-// The two-sided p of an F ratio with the larger quantity in the numerator: twice the smaller of
-// the two tails, at most 0.9999. NaN for a ratio that is not a number.
-double TwoSidedFProbability(double F, std::int64_t df1, std::int64_t df2);
