@@ -237,11 +237,6 @@ class LineEdit : public QLineEdit {
   bool cut_ = false;
 };
 
-class RadioWidget : public QRadioButton {
- public:
-  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
-};
-
 // A push button that shows a ring inside its outline while it holds the keyboard focus. The
 // style outlines a default button as it outlines a focused one, and every button of the tabs is
 // a default button, so without the ring the focus could not be seen on them.
@@ -513,7 +508,7 @@ void GroupBox::Apply(const ControlSpec& spec) {
 // --- RadioButton -------------------------------------------------------------------------
 
 RadioButton::RadioButton(std::string name, QWidget* parent)
-    : Control(std::move(name), new RadioWidget(parent)) {
+    : Control(std::move(name), new QRadioButton(parent)) {
   auto* radio = static_cast<QRadioButton*>(Widget());
   // A selection by the user (click or arrow keys) runs Action; one from code runs it in SetValue.
   QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool checked) {
