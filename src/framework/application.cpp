@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QStyleFactory>
 #include <QTimer>
-#include <vector>
 
 #include "framework/controls.h"
 #include "framework/qt_detail.h"

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "framework/controls.h"
@@ -41,33 +42,27 @@ void Bind(W& window, Object& control, const EventBinding<W>& binding) {
   std::visit(
       [&](auto handler) {
         using H = decltype(handler);
+        // The control's event calls the window's handler with the event's own arguments.
+        auto call = [&window, handler](auto&&... args) {
+          return (window.*handler)(std::forward<decltype(args)>(args)...);
+        };
         if constexpr (std::is_same_v<H, void (W::*)(PushButton&)>) {
           auto& button = detail::As<PushButton>(control);
-          auto call = [&window, handler](PushButton& b) { (window.*handler)(b); };
           binding.event == Event::Open ? button.OnOpen(call) : button.OnAction(call);
         } else if constexpr (std::is_same_v<H, void (W::*)(RadioButton&)>) {
-          detail::As<RadioButton>(control).OnAction(
-              [&window, handler](RadioButton& b) { (window.*handler)(b); });
+          detail::As<RadioButton>(control).OnAction(call);
         } else if constexpr (std::is_same_v<H, bool (W::*)(TextField&, const std::string&)>) {
-          detail::As<TextField>(control).OnKeyDown(
-              [&window, handler](TextField& f, const std::string& key) {
-                return (window.*handler)(f, key);
-              });
+          detail::As<TextField>(control).OnKeyDown(call);
         } else if constexpr (std::is_same_v<H, void (W::*)(TextField&)>) {
-          detail::As<TextField>(control).OnEdited(
-              [&window, handler](TextField& f) { (window.*handler)(f); });
+          detail::As<TextField>(control).OnEdited(call);
         } else if constexpr (std::is_same_v<H, bool (W::*)(Canvas&, int, int)>) {
-          detail::As<Canvas>(control).OnMouseDown(
-              [&window, handler](Canvas& c, int x, int y) { return (window.*handler)(c, x, y); });
+          detail::As<Canvas>(control).OnMouseDown(call);
         } else if constexpr (std::is_same_v<H, void (W::*)(Canvas&)>) {
-          detail::As<Canvas>(control).OnOpen(
-              [&window, handler](Canvas& c) { (window.*handler)(c); });
+          detail::As<Canvas>(control).OnOpen(call);
         } else if constexpr (std::is_same_v<H, void (W::*)(TabPanel&)>) {
-          detail::As<TabPanel>(control).OnChange(
-              [&window, handler](TabPanel& t) { (window.*handler)(t); });
+          detail::As<TabPanel>(control).OnChange(call);
         } else {
-          detail::As<Timer>(control).OnAction(
-              [&window, handler](Timer& t) { (window.*handler)(t); });
+          detail::As<Timer>(control).OnAction(call);
         }
       },
       binding.handler);

@@ -64,6 +64,14 @@ void SetTextColor(QWidget* widget, QPalette::ColorRole role, std::uint32_t rgb) 
   widget->setPalette(palette);
 }
 
+// The text and background colours of a text field or text area.
+void SetFieldColors(QWidget* edit, const ControlSpec& spec) {
+  SetTextColor(edit, QPalette::Text, spec.textColor);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, detail::ToColor(spec.backgroundColor));
+  edit->setPalette(palette);
+}
+
 // The key as the KeyDown handlers see it, or nothing for keys that type no character: those
 // keep their usual editing and menu work and never reach the handlers.
 bool KeyText(const QKeyEvent& event, std::string& key) {
@@ -227,11 +235,6 @@ class LineEdit : public QLineEdit {
   QFont ownFont_;
   QString ownTooltip_;
   bool cut_ = false;
-};
-
-class RadioWidget : public QRadioButton {
- public:
-  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) {}
 };
 
 // A push button that shows a ring inside its outline while it holds the keyboard focus. The
@@ -420,10 +423,7 @@ void TextField::Apply(const ControlSpec& spec) {
   edit->KeepOwnFont();
   edit->setAlignment(detail::ToAlignment(spec.alignment));
   edit->setFrame(true);
-  SetTextColor(edit, QPalette::Text, spec.textColor);
-  QPalette palette = edit->palette();
-  palette.setColor(QPalette::Base, detail::ToColor(spec.backgroundColor));
-  edit->setPalette(palette);
+  SetFieldColors(edit, spec);
   SetReadOnly(spec.readOnly);
   SetLimitText(spec.maxChars);
   SetText(spec.text);
@@ -461,10 +461,7 @@ void TextArea::Apply(const ControlSpec& spec) {
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   edit->setTabChangesFocus(true);
   if (spec.tabWidth > 0) edit->setTabStopDistance(spec.tabWidth);
-  SetTextColor(edit, QPalette::Text, spec.textColor);
-  QPalette palette = edit->palette();
-  palette.setColor(QPalette::Base, detail::ToColor(spec.backgroundColor));
-  edit->setPalette(palette);
+  SetFieldColors(edit, spec);
   SetReadOnly(spec.readOnly);
   SetText(spec.text);
 }
@@ -511,7 +508,7 @@ void GroupBox::Apply(const ControlSpec& spec) {
 // --- RadioButton -------------------------------------------------------------------------
 
 RadioButton::RadioButton(std::string name, QWidget* parent)
-    : Control(std::move(name), new RadioWidget(parent)) {
+    : Control(std::move(name), new QRadioButton(parent)) {
   auto* radio = static_cast<QRadioButton*>(Widget());
   // A selection by the user (click or arrow keys) runs Action; one from code runs it in SetValue.
   QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool checked) {

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
+#include <type_traits>
 
 #include "framework/application.h"
 #include "framework/menu.h"
@@ -36,64 +37,65 @@ QKeySequence ToKeySequence(const std::string& shortcut) {
 }
 
 // The standard editing items act on the text control that has the focus in the window whose
-// menu bar holds them.
-struct EditTarget {
-  QLineEdit* line = nullptr;
-  QPlainTextEdit* area = nullptr;
+// menu bar holds them: a text field or a text area, which differ only in how they answer.
+struct TextState {
+  bool writable, undoable, selected, empty;
 };
 
-EditTarget FocusedText(const QWidget* window) {
-  QWidget* focus = window->focusWidget();
-  return {qobject_cast<QLineEdit*>(focus), qobject_cast<QPlainTextEdit*>(focus)};
+TextState StateOf(const QLineEdit* e) {
+  return {!e->isReadOnly(), e->isUndoAvailable(), e->hasSelectedText(), e->text().isEmpty()};
+}
+TextState StateOf(const QPlainTextEdit* e) {
+  return {!e->isReadOnly(), e->document()->isUndoAvailable(), e->textCursor().hasSelection(),
+          e->document()->isEmpty()};
 }
 
 bool ClipboardHasText() {
   return !QGuiApplication::clipboard()->text().isEmpty();
 }
 
-bool CanEdit(const QWidget* window, const std::string& item) {
-  const EditTarget target = FocusedText(window);
-  if (target.line) {
-    QLineEdit* e = target.line;
-    const bool writable = !e->isReadOnly();
-    if (item == "EditUndo") return writable && e->isUndoAvailable();
-    if (item == "EditCut" || item == "EditClear") return writable && e->hasSelectedText();
-    if (item == "EditCopy") return e->hasSelectedText();
-    if (item == "EditPaste") return writable && ClipboardHasText();
-    if (item == "EditSelectAll") return !e->text().isEmpty();
-  } else if (target.area) {
-    QPlainTextEdit* e = target.area;
-    const bool writable = !e->isReadOnly();
-    const bool selected = e->textCursor().hasSelection();
-    if (item == "EditUndo") return writable && e->document()->isUndoAvailable();
-    if (item == "EditCut" || item == "EditClear") return writable && selected;
-    if (item == "EditCopy") return selected;
-    if (item == "EditPaste") return writable && ClipboardHasText();
-    if (item == "EditSelectAll") return !e->document()->isEmpty();
-  }
+bool CanEditText(const TextState& s, const std::string& item) {
+  if (item == "EditUndo") return s.writable && s.undoable;
+  if (item == "EditCut" || item == "EditClear") return s.writable && s.selected;
+  if (item == "EditCopy") return s.selected;
+  if (item == "EditPaste") return s.writable && ClipboardHasText();
+  if (item == "EditSelectAll") return !s.empty;
   return false;
 }
 
-bool DoEdit(const QWidget* window, const std::string& item) {
-  const EditTarget target = FocusedText(window);
-  if (!CanEdit(window, item)) return false;
-  if (QLineEdit* e = target.line) {
-    if (item == "EditUndo") e->undo();
-    if (item == "EditCut") e->cut();
-    if (item == "EditCopy") e->copy();
-    if (item == "EditPaste") e->paste();
-    if (item == "EditClear") e->del();
-    if (item == "EditSelectAll") e->selectAll();
-    return true;
-  }
-  QPlainTextEdit* e = target.area;
+template <class Edit>
+bool DoEditText(Edit* e, const std::string& item) {
+  if (!CanEditText(StateOf(e), item)) return false;
   if (item == "EditUndo") e->undo();
   if (item == "EditCut") e->cut();
   if (item == "EditCopy") e->copy();
   if (item == "EditPaste") e->paste();
-  if (item == "EditClear") e->textCursor().removeSelectedText();
+  if (item == "EditClear") {
+    if constexpr (std::is_same_v<Edit, QLineEdit>) {
+      e->del();
+    } else {
+      e->textCursor().removeSelectedText();
+    }
+  }
   if (item == "EditSelectAll") e->selectAll();
   return true;
+}
+
+// Runs act on the focused text control of the window; false when no text control has the focus.
+template <class Act>
+bool WithFocusedText(const QWidget* window, Act act) {
+  QWidget* focus = window->focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) return act(line);
+  if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) return act(area);
+  return false;
+}
+
+bool CanEdit(const QWidget* window, const std::string& item) {
+  return WithFocusedText(window, [&](auto* e) { return CanEditText(StateOf(e), item); });
+}
+
+bool DoEdit(const QWidget* window, const std::string& item) {
+  return WithFocusedText(window, [&](auto* e) { return DoEditText(e, item); });
 }
 
 bool IsEditItem(const std::string& name) {

@@ -1,7 +1,5 @@
 #include "mainwindow/control_wnd.h"
 
-#include <array>
-
 #include "app/menubar1.h"
 #include "app/module1.h"
 #include "mainwindow/tab_layouts.h"

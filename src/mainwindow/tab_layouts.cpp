@@ -35,7 +35,7 @@ fw::ControlSpec TabPanel1() {
   spec.tabIndex = 0;
   spec.text = "Means\rVariances\rCorrelations\rProportions\rAlphas\rAUCs";
   spec.selectedTab = 0;
-  spec.font = {"System", 12, false, false};
+  spec.font = ToFont(kSystem12);
   return spec;
 }
 
@@ -62,7 +62,7 @@ fw::ControlSpec Label1() {
   spec.text = "Tests of two statistics";
   spec.alignment = fw::kAlignDefault;
   spec.textColor = 0x800002;
-  spec.font = {"System", 10, false, false};
+  spec.font = ToFont(kSystem10);
   return spec;
 }
 

@@ -20,7 +20,7 @@ enum FontKind {
   kCourier12,
 };
 
-constexpr std::uint32_t kBlack = 0x000000;
+using fw::kBlack;
 
 struct Row {
   fw::ControlClass cls;

@@ -46,12 +46,6 @@ void HelpWindow::_CreateControls0() {
   CreateControl(TextSpec(textFile_));
 }
 
-template <int Panel>
-PanelHelpWindow<Panel>::PanelHelpWindow() : HelpWindow(kHelpTexts[Panel]) {}
-
-template class PanelHelpWindow<0>;
-template class PanelHelpWindow<1>;
-template class PanelHelpWindow<2>;
-template class PanelHelpWindow<3>;
-template class PanelHelpWindow<4>;
-template class PanelHelpWindow<5>;
+const char* HelpTextFile(int panel) {
+  return kHelpTexts[panel];
+}

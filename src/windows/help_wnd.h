@@ -20,6 +20,9 @@ class HelpWindow : public fw::Window {
   const char* textFile_;
 };
 
+// The resource file of a panel's help text (0 Means to 5 AUCs).
+const char* HelpTextFile(int panel);
+
 // The help window of one panel (0 Means to 5 AUCs); one instance of each at a time.
 template <int Panel>
 class PanelHelpWindow : public HelpWindow {
@@ -28,7 +31,7 @@ class PanelHelpWindow : public HelpWindow {
 
  private:
   friend class fw::Window;
-  PanelHelpWindow();
+  PanelHelpWindow() : HelpWindow(HelpTextFile(Panel)) {}
 };
 
 using helpWnd = PanelHelpWindow<0>;   // Means
@@ -37,10 +40,3 @@ using helpWnd2 = PanelHelpWindow<2>;  // Correlations
 using helpWnd3 = PanelHelpWindow<3>;  // Proportions
 using helpWnd4 = PanelHelpWindow<4>;  // Alphas
 using helpWnd5 = PanelHelpWindow<5>;  // AUCs
-
-extern template class PanelHelpWindow<0>;
-extern template class PanelHelpWindow<1>;
-extern template class PanelHelpWindow<2>;
-extern template class PanelHelpWindow<3>;
-extern template class PanelHelpWindow<4>;
-extern template class PanelHelpWindow<5>;
