@@ -257,34 +257,8 @@ class ControlWnd : public fw::Window {
   bool r5Fld_KeyDown(fw::TextField& field, const std::string& key);
 
   // What the user's other edits of the 27 input fields do: blank the results on show, in the
-  // manner of the field's filter.
-  void m1fld_Edited(fw::TextField& field);
-  void sd1fld_Edited(fw::TextField& field);
-  void n1fld_Edited(fw::TextField& field);
-  void m2fld_Edited(fw::TextField& field);
-  void sd2fld_Edited(fw::TextField& field);
-  void n2fld_Edited(fw::TextField& field);
-  void var1Fld_Edited(fw::TextField& field);
-  void n1fld1_Edited(fw::TextField& field);
-  void var2Fld_Edited(fw::TextField& field);
-  void n2fld1_Edited(fw::TextField& field);
-  void r2Fld1_Edited(fw::TextField& field);
-  void n12fld_Edited(fw::TextField& field);
-  void r2Fld2_Edited(fw::TextField& field);
-  void n22fld_Edited(fw::TextField& field);
-  void p1fld_Edited(fw::TextField& field);
-  void n3fld1_Edited(fw::TextField& field);
-  void p2fld_Edited(fw::TextField& field);
-  void n3fld2_Edited(fw::TextField& field);
-  void a1fld_Edited(fw::TextField& field);
-  void n4fld1_Edited(fw::TextField& field);
-  void a2fld_Edited(fw::TextField& field);
-  void n4fld2_Edited(fw::TextField& field);
-  void m5fld1_Edited(fw::TextField& field);
-  void sefld1_Edited(fw::TextField& field);
-  void m5fld2_Edited(fw::TextField& field);
-  void sefld2_Edited(fw::TextField& field);
-  void r5Fld_Edited(fw::TextField& field);
+  // manner of the edited field's filter.
+  void InputField_Edited(fw::TextField& field);
 
   // The help buttons.
   bool helpBtn_MouseDown(fw::Canvas& canvas, int x, int y);

@@ -6,8 +6,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/module1.h"
+#include "framework/program_error.h"
 #include "framework/services.h"
 #include "framework/text_services.h"
 #include "mainwindow/control_wnd.h"
@@ -71,40 +74,60 @@ bool FilterKey(ControlWnd& w, const Filter& filter, const std::string& key) {
 
 }  // namespace
 
-#define QV_INPUT_FILTER(field, panel, keys, blanking)                        \
-  bool ControlWnd::field##_KeyDown(fw::TextField&, const std::string& key) { \
-    return FilterKey(*this, {panel, KeySet::keys, Blanking::blanking}, key); \
-  }                                                                          \
-  void ControlWnd::field##_Edited(fw::TextField&) {                          \
-    BlankShownResults(*this, {panel, KeySet::keys, Blanking::blanking});     \
+// The 27 input fields: each one's panel, its key set and its manner of blanking.
+#define QV_INPUT_FIELDS(X)                                            \
+  X(m1fld, kMeans, kDecimal, kFull)                                   \
+  X(sd1fld, kMeans, kDecimal, kFull)                                  \
+  X(n1fld, kMeans, kCount, kFull)                                     \
+  X(m2fld, kMeans, kDecimal, kFull)                                   \
+  X(sd2fld, kMeans, kDecimal, kFull)                                  \
+  X(n2fld, kMeans, kByDesign, kFull)                                  \
+  X(var1Fld, kVariances, kDecimal, kText)                             \
+  X(n1fld1, kVariances, kCount, kFull)                                \
+  X(var2Fld, kVariances, kDecimal, kText)                             \
+  X(n2fld1, kVariances, kByDesign, kFull)                             \
+  X(r2Fld1, kCorrelations, kSigned, kText)                            \
+  X(n12fld, kCorrelations, kCount, kFull)                             \
+  X(r2Fld2, kCorrelations, kSigned, kText)                            \
+  X(n22fld, kCorrelations, kByDesign, kFull)                          \
+  X(p1fld, kProportions, kSigned, kText)                              \
+  X(n3fld1, kProportions, kCount, kFull)                              \
+  X(p2fld, kProportions, kSigned, kText)                              \
+  X(n3fld2, kProportions, kDecimal, kFull) /* unlike every other N */ \
+  X(a1fld, kAlphas, kDecimal, kText)                                  \
+  X(n4fld1, kAlphas, kCount, kFull)                                   \
+  X(a2fld, kAlphas, kDecimal, kText)                                  \
+  X(n4fld2, kAlphas, kByDesign, kFull)                                \
+  X(m5fld1, kAUCs, kDecimal, kFull)                                   \
+  X(sefld1, kAUCs, kDecimal, kFull)                                   \
+  X(m5fld2, kAUCs, kDecimal, kText) /* unlike the other AUC fields */ \
+  X(sefld2, kAUCs, kDecimal, kFull)                                   \
+  X(r5Fld, kAUCs, kSigned, kFull)
+
+namespace {
+
+#define QV_FILTER_ROW(field, panel, keys, blanking) \
+  {#field, {panel, KeySet::keys, Blanking::blanking}},
+constexpr std::pair<std::string_view, Filter> kFilters[] = {QV_INPUT_FIELDS(QV_FILTER_ROW)};
+#undef QV_FILTER_ROW
+
+// The filter of the input field of this name.
+const Filter& FilterOf(std::string_view field) {
+  for (const auto& [name, filter] : kFilters) {
+    if (name == field) return filter;
   }
+  fw::ProgramError({"no input filter for the field ", field});
+}
 
-QV_INPUT_FILTER(m1fld, kMeans, kDecimal, kFull)
-QV_INPUT_FILTER(sd1fld, kMeans, kDecimal, kFull)
-QV_INPUT_FILTER(n1fld, kMeans, kCount, kFull)
-QV_INPUT_FILTER(m2fld, kMeans, kDecimal, kFull)
-QV_INPUT_FILTER(sd2fld, kMeans, kDecimal, kFull)
-QV_INPUT_FILTER(n2fld, kMeans, kByDesign, kFull)
-QV_INPUT_FILTER(var1Fld, kVariances, kDecimal, kText)
-QV_INPUT_FILTER(n1fld1, kVariances, kCount, kFull)
-QV_INPUT_FILTER(var2Fld, kVariances, kDecimal, kText)
-QV_INPUT_FILTER(n2fld1, kVariances, kByDesign, kFull)
-QV_INPUT_FILTER(r2Fld1, kCorrelations, kSigned, kText)
-QV_INPUT_FILTER(n12fld, kCorrelations, kCount, kFull)
-QV_INPUT_FILTER(r2Fld2, kCorrelations, kSigned, kText)
-QV_INPUT_FILTER(n22fld, kCorrelations, kByDesign, kFull)
-QV_INPUT_FILTER(p1fld, kProportions, kSigned, kText)
-QV_INPUT_FILTER(n3fld1, kProportions, kCount, kFull)
-QV_INPUT_FILTER(p2fld, kProportions, kSigned, kText)
-QV_INPUT_FILTER(n3fld2, kProportions, kDecimal, kFull)  // unlike every other N
-QV_INPUT_FILTER(a1fld, kAlphas, kDecimal, kText)
-QV_INPUT_FILTER(n4fld1, kAlphas, kCount, kFull)
-QV_INPUT_FILTER(a2fld, kAlphas, kDecimal, kText)
-QV_INPUT_FILTER(n4fld2, kAlphas, kByDesign, kFull)
-QV_INPUT_FILTER(m5fld1, kAUCs, kDecimal, kFull)
-QV_INPUT_FILTER(sefld1, kAUCs, kDecimal, kFull)
-QV_INPUT_FILTER(m5fld2, kAUCs, kDecimal, kText)  // unlike the other AUC fields
-QV_INPUT_FILTER(sefld2, kAUCs, kDecimal, kFull)
-QV_INPUT_FILTER(r5Fld, kAUCs, kSigned, kFull)
+}  // namespace
 
-#undef QV_INPUT_FILTER
+#define QV_KEY_FILTER(field, ...)                                            \
+  bool ControlWnd::field##_KeyDown(fw::TextField&, const std::string& key) { \
+    return FilterKey(*this, FilterOf(#field), key);                          \
+  }
+QV_INPUT_FIELDS(QV_KEY_FILTER)
+#undef QV_KEY_FILTER
+
+void ControlWnd::InputField_Edited(fw::TextField& field) {
+  BlankShownResults(*this, FilterOf(field.Name()));
+}
