@@ -6,6 +6,9 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <algorithm>
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 
 #include "framework/services.h"
@@ -68,6 +71,24 @@ bool PAgrees(const std::string& shown, double exactP) {
     if (shown == ExpectedPText(p)) return true;
   }
   return false;
+}
+
+namespace {
+
+template <class Distribution>
+double TwoTailed(const Distribution& dist, double statistic) {
+  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(dist, std::fabs(statistic))));
+}
+
+}  // namespace
+
+double ExactTwoTailedZ(double z) { return TwoTailed(boost::math::normal(), z); }
+
+double ExactTwoTailedT(double t, double df) { return TwoTailed(boost::math::students_t(df), t); }
+
+double ExactTwoSidedF(double f, double df1, double df2) {
+  const double upper = boost::math::cdf(boost::math::complement(boost::math::fisher_f(df1, df2), f));
+  return std::min(0.9999, 2 * std::min(upper, 1 - upper));
 }
 
 TextPlacement Placement(fw::TextField& field) {

@@ -54,6 +54,12 @@ std::string ExpectedPText(double exactP);
 // between the program's p and the exact one).
 bool PAgrees(const std::string& shown, double exactP);
 
+// The exact p of each test from Boost.Math, lowered to .9999 as the panels show the largest p.
+double ExactTwoTailedZ(double z);
+double ExactTwoTailedT(double t, double df);
+// Twice the smaller tail of F.
+double ExactTwoSidedF(double f, double df1, double df2);
+
 // Where a field's text lies as last painted, in the field's own pixels: the places of the cursor
 // before its first and after its last character, and the inner edges of the field's frame.
 struct TextPlacement {
