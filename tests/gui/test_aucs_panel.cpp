@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <charconv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -51,16 +50,12 @@ class AUCsPanel : public PanelTest {
   }
 };
 
-double Number(const std::string& text) {
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
 // z from the values as the fields hold them.
 double ExactZ(const Input& in) {
-  const double se1 = Number(in.se1), se2 = Number(in.se2), r = in.related ? Number(in.r) : 0;
-  return (Number(in.auc1) - Number(in.auc2)) / std::sqrt(se1 * se1 + se2 * se2 - 2 * r * se1 * se2);
+  const double se1 = ReadNumber(in.se1), se2 = ReadNumber(in.se2);
+  const double r = in.related ? ReadNumber(in.r) : 0;
+  return (ReadNumber(in.auc1) - ReadNumber(in.auc2)) /
+         std::sqrt(se1 * se1 + se2 * se2 - 2 * r * se1 * se2);
 }
 
 const Input kIndependentExample = {false, ".8945", ".03", ".9382", ".026", ""};
@@ -342,11 +337,7 @@ TEST_F(AUCsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     Enter(in);
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage() << " for r " << in.r;
-    // The exact reference from the values as the fields hold them.
-    const double se1 = ReadNumber(in.se1), se2 = ReadNumber(in.se2);
-    const double rho = related ? ReadNumber(in.r) : 0.0;
-    const double z = (ReadNumber(in.auc1) - ReadNumber(in.auc2)) /
-                     std::sqrt(se1 * se1 + se2 * se2 - 2 * rho * se1 * se2);
+    const double z = ExactZ(in);
     EXPECT_TRUE(PAgrees(W().pfld5().Text(), ExactTwoTailedZ(z)))
         << W().pfld5().Text() << " against " << ExactTwoTailedZ(z) << " for z " << z;
   }
