@@ -20,6 +20,10 @@ class MeansPanel : public PanelTest {
     PanelTest::SetUp();
     EnterTab(0);
   }
+  // 1 Independent, 2 Related, 3 Sample/Population.
+  void Choose(int design) {
+    (design == 1 ? W().IBtn() : design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+  }
   void FillAll(const char* m1, const char* sd1, const char* n1, const char* m2, const char* sd2,
                const char* n2) {
     Fill({{&W().m1fld(), m1},
@@ -46,7 +50,7 @@ TEST_F(MeansPanel, WorkedExamplesTypedIntoTheFields) {
   };
   for (const Example& e : examples) {
     Press(W().ClearBtn());
-    (e.design == 1 ? W().IBtn() : e.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    Choose(e.design);
     Type(W().m1fld(), e.m1);
     Type(W().sd1fld(), e.sd1);
     Type(W().n1fld(), e.n1);
@@ -119,7 +123,7 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {3, "112.2", "-0.000", "10", "110.0", "-1", "", kNegativeSD, "sd1fld"},
   };
   for (const CheckCase& c : cases) {
-    (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    Choose(c.design);
     FillAll(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
     W().ClearBtn().SetFocus();
     messages.clear();
@@ -138,7 +142,7 @@ TEST_F(MeansPanel, BoundsOfNAndRPass) {
   for (const Passing& c :
        {Passing{1, "2", "9999"}, Passing{1, "9999", "2"}, Passing{1, "2.9", "3"},
         Passing{2, "5", "1"}, Passing{2, "5", "-1"}, Passing{3, "2", ""}, Passing{3, "9999", ""}}) {
-    (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    Choose(c.design);
     FillAll("10", "2", c.n1, "11", "3", c.n2);
     messages.clear();
     Calculate();
@@ -251,7 +255,7 @@ TEST_F(MeansPanel, ValuesThatGiveNoStatisticAreRefused) {
   for (const Case& c :
        {Case{1, "5", "0", "10", "5", "0", "10"}, Case{2, "5", "3", "10", "5", "3", "1"},
         Case{3, "5", "0", "10", "5", "", ""}}) {
-    (c.design == 1 ? W().IBtn() : c.design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    Choose(c.design);
     FillAll(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
     W().ClearBtn().SetFocus();
     messages.clear();
@@ -315,7 +319,7 @@ TEST_F(MeansPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     const double m1 = mean(random), m2 = m1 + mean(random) / 20, sd1 = sd(random), sd2 = sd(random),
                  rho = r(random);
     const int n1 = n(random), n2 = n(random);
-    (design == 1 ? W().IBtn() : design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
+    Choose(design);
     auto text = [](double v) { return FixedText(v, 6).substr(0, 8); };
     FillAll(text(m1).c_str(), text(sd1).c_str(), IntText(n1).c_str(), text(m2).c_str(),
             text(sd2).c_str(), design == 2 ? text(rho).c_str() : IntText(n2).c_str());
