@@ -30,10 +30,7 @@ class AlphasPanel : public PanelTest {
     Fill({{&W().a1fld(), a1}, {&W().a2fld(), a2}, {&W().n4fld1(), n1}, {&W().n4fld2(), second}});
   }
   ShownResult Result() { return Shown(W().tfld4(), W().dffld4(), W().pfld4()); }
-  bool AnyResultShown() {
-    return W().tfld4().Visible() || W().ttext4().Visible() || W().dffld4().Visible() ||
-           W().dftext4().Visible() || W().pfld4().Visible() || W().dtail4().Visible();
-  }
+  bool AnyResultShown() { return Results(4).AnyShown(); }
   void Calculate() { Press(W().CalcBtn4()); }
 };
 

@@ -41,10 +41,7 @@ class AUCsPanel : public PanelTest {
   }
   void Calculate() { Press(W().CalcBtn5()); }
   ShownResult Result() { return Shown(W().tfld5(), W().dffld5(), W().pfld5()); }
-  bool AnyResultShown() {
-    return W().tfld5().Visible() || W().ttext5().Visible() || W().dffld5().Visible() ||
-           W().dftext5().Visible() || W().pfld5().Visible() || W().dtail5().Visible();
-  }
+  bool AnyResultShown() { return Results(kAUCsTab).AnyShown(); }
   bool CorrelationShown() {
     return W().r5Fld().Visible() || W().rtext5().Visible() || W().SepLine9().Visible();
   }

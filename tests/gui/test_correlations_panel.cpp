@@ -33,10 +33,7 @@ class CorrelationsPanel : public PanelTest {
   }
   ShownResult Result() { return Shown(W().tfld2(), W().dffld2(), W().pfld2()); }
   void Calculate() { Press(W().CalcBtn2()); }
-  bool AnyResultShown() {
-    return W().tfld2().Visible() || W().ttext2().Visible() || W().dffld2().Visible() ||
-           W().dftext2().Visible() || W().pfld2().Visible() || W().dtail2().Visible();
-  }
+  bool AnyResultShown() { return Results(2).AnyShown(); }
   // Every control of the window that has a tooltip, with its text.
   std::map<std::string, std::string> Tooltips() {
     std::map<std::string, std::string> tips;

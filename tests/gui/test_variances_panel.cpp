@@ -34,10 +34,7 @@ class VariancesPanel : public PanelTest {
   }
   ShownResult Result() { return Shown(W().tfld1(), W().dffld1(), W().pfld1()); }
   void Calculate() { Press(W().CalcBtn1()); }
-  bool AnyResultShown() {
-    return W().tfld1().Visible() || W().ttext1().Visible() || W().dffld1().Visible() ||
-           W().dftext1().Visible() || W().pfld1().Visible() || W().dtail1().Visible();
-  }
+  bool AnyResultShown() { return Results(1).AnyShown(); }
 };
 
 TEST_F(VariancesPanel, WorkedExamplesTypedIntoTheFields) {

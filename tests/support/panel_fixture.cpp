@@ -47,6 +47,47 @@ std::string PanelTest::FocusedName() const {
   return focused ? focused->Name() : "";
 }
 
+namespace {
+
+using FieldOf = fw::TextField& (ControlWnd::*)() const;
+using LabelOf = fw::Label& (ControlWnd::*)() const;
+
+struct ResultControls {
+  FieldOf statistic, df, p;
+  LabelOf statisticCaption, dfCaption, pCaption;
+};
+
+const ResultControls kResults[] = {
+    {&ControlWnd::tfld, &ControlWnd::dffld, &ControlWnd::pfld, &ControlWnd::ttext,
+     &ControlWnd::dfText, &ControlWnd::dtail},
+    {&ControlWnd::tfld1, &ControlWnd::dffld1, &ControlWnd::pfld1, &ControlWnd::ttext1,
+     &ControlWnd::dftext1, &ControlWnd::dtail1},
+    {&ControlWnd::tfld2, &ControlWnd::dffld2, &ControlWnd::pfld2, &ControlWnd::ttext2,
+     &ControlWnd::dftext2, &ControlWnd::dtail2},
+    {&ControlWnd::tfld3, &ControlWnd::dffld3, &ControlWnd::pfld3, &ControlWnd::ttext3,
+     &ControlWnd::dftext3, &ControlWnd::dtail3},
+    {&ControlWnd::tfld4, &ControlWnd::dffld4, &ControlWnd::pfld4, &ControlWnd::ttext4,
+     &ControlWnd::dftext4, &ControlWnd::dtail4},
+    {&ControlWnd::tfld5, &ControlWnd::dffld5, &ControlWnd::pfld5, &ControlWnd::ttext5,
+     &ControlWnd::dftext5, &ControlWnd::dtail5},
+};
+
+}  // namespace
+
+TabResults PanelTest::Results(int tab) const {
+  const ResultControls& r = kResults[tab];
+  const ControlWnd& w = *window_;
+  return {(w.*r.statistic)(),        (w.*r.df)(),        (w.*r.p)(),
+          (w.*r.statisticCaption)(), (w.*r.dfCaption)(), (w.*r.pCaption)()};
+}
+
+bool TabResults::AnyShown() const {
+  return statistic.Visible() || df.Visible() || p.Visible() || statisticCaption.Visible() ||
+         dfCaption.Visible() || pCaption.Visible();
+}
+
+std::string TabSuffix(int tab) { return tab == 0 ? "" : IntText(tab); }
+
 ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p) {
   return {statistic.Text(), df.Text(), p.Text(), statistic.Visible(), df.Visible(), p.Visible()};
 }

@@ -10,6 +10,16 @@
 #include "framework/controls.h"
 #include "mainwindow/control_wnd.h"
 
+// A tab's three result fields and their captions, listed here apart from the program's own
+// table of them, so that a wrong row there shows in the tests instead of being shared by them.
+struct TabResults {
+  fw::TextField &statistic, &df, &p;
+  fw::Label &statisticCaption, &dfCaption, &pCaption;
+
+  // Whether any of the six is on show.
+  bool AnyShown() const;
+};
+
 // The main window with the message box and the beep replaced, so every message and beep is
 // recorded instead of waiting for a user. Each test runs in a process of its own.
 class PanelTest : public ::testing::Test {
@@ -31,6 +41,8 @@ class PanelTest : public ::testing::Test {
   // The last message shown, or "" when none was.
   std::string LastMessage() const { return messages.empty() ? "" : messages.back(); }
   std::string FocusedName() const;
+  // The result fields and captions of the tab with that index.
+  TabResults Results(int tab) const;
 
   std::vector<std::string> messages;
   int beeps = 0;
@@ -38,6 +50,9 @@ class PanelTest : public ::testing::Test {
  private:
   ControlWnd* window_ = nullptr;
 };
+
+// The suffix that the names of a tab's controls carry: none on the first tab, else its index.
+std::string TabSuffix(int tab);
 
 // What a panel's result fields show, and whether each is on show.
 struct ShownResult {
