@@ -23,9 +23,7 @@ for _ in $(seq 1 "$runs"); do
   qv_start_program "$binary" /dev/null
   about="$(qv_wait_window '^$')"
   startups+=($((($(date +%s%N) - start) / 1000000)))
-  xdotool windowfocus --sync "$about" key space 2>/dev/null || true
-  qv_wait_unmapped "$about"
-  main="$(qv_wait_window '^Quorvane$')"
+  main="$(qv_leave_about "$about")"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   qv_shoot "$main" "$work/main.png" "$WIDTH" "$HEIGHT" "$HEIGHT"
   memories+=($(($(awk '/VmRSS/ {print $2}' "/proc/$QV_APP_PID/status") / 1024)))

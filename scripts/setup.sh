@@ -77,8 +77,11 @@ qv_configure() {
   fi
 }
 
+# qv_build BUILD_DIR [extra cmake --build args...]
 qv_build() {
-  cmake --build "$1" --parallel "$(nproc)"
+  local dir="$1"
+  shift
+  cmake --build "$dir" --parallel "$(nproc)" "$@"
 }
 
 # Whether clang can link a libFuzzer program on this machine.

@@ -4,9 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <algorithm>
-#include <boost/math/distributions/fisher_f.hpp>
-#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 #include <random>
 #include <string>
@@ -33,24 +30,9 @@ class AlphasPanel : public PanelTest {
     Fill({{&W().a1fld(), a1}, {&W().a2fld(), a2}, {&W().n4fld1(), n1}, {&W().n4fld2(), second}});
   }
   ShownResult Result() { return Shown(W().tfld4(), W().dffld4(), W().pfld4()); }
-  bool AnyResultShown() {
-    return W().tfld4().Visible() || W().ttext4().Visible() || W().dffld4().Visible() ||
-           W().dftext4().Visible() || W().pfld4().Visible() || W().dtail4().Visible();
-  }
+  bool AnyResultShown() { return Results(4).AnyShown(); }
   void Calculate() { Press(W().CalcBtn4()); }
 };
-
-// Twice the smaller tail of F, as the Independent design shows it.
-double ExactTwoSidedF(double F, double df1, double df2) {
-  const double upper =
-      boost::math::cdf(boost::math::complement(boost::math::fisher_f(df1, df2), F));
-  return 2 * std::min(upper, 1 - upper);
-}
-
-double ExactTwoTailedT(double t, double df) {
-  const boost::math::students_t dist(df);
-  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(dist, std::fabs(t))));
-}
 
 TEST_F(AlphasPanel, WorkedExamplesTypedIntoTheFields) {
   struct Example {

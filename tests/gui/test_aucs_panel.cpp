@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <boost/math/distributions/normal.hpp>
-#include <charconv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -43,30 +41,18 @@ class AUCsPanel : public PanelTest {
   }
   void Calculate() { Press(W().CalcBtn5()); }
   ShownResult Result() { return Shown(W().tfld5(), W().dffld5(), W().pfld5()); }
-  bool AnyResultShown() {
-    return W().tfld5().Visible() || W().ttext5().Visible() || W().dffld5().Visible() ||
-           W().dftext5().Visible() || W().pfld5().Visible() || W().dtail5().Visible();
-  }
+  bool AnyResultShown() { return Results(kAUCsTab).AnyShown(); }
   bool CorrelationShown() {
     return W().r5Fld().Visible() || W().rtext5().Visible() || W().SepLine9().Visible();
   }
 };
 
-double ExactTwoTailed(double z) {
-  const boost::math::normal standard;
-  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(standard, std::fabs(z))));
-}
-
-double Number(const std::string& text) {
-  double value = 0;
-  std::from_chars(text.data(), text.data() + text.size(), value);
-  return value;
-}
-
 // z from the values as the fields hold them.
 double ExactZ(const Input& in) {
-  const double se1 = Number(in.se1), se2 = Number(in.se2), r = in.related ? Number(in.r) : 0;
-  return (Number(in.auc1) - Number(in.auc2)) / std::sqrt(se1 * se1 + se2 * se2 - 2 * r * se1 * se2);
+  const double se1 = ReadNumber(in.se1), se2 = ReadNumber(in.se2);
+  const double r = in.related ? ReadNumber(in.r) : 0;
+  return (ReadNumber(in.auc1) - ReadNumber(in.auc2)) /
+         std::sqrt(se1 * se1 + se2 * se2 - 2 * r * se1 * se2);
 }
 
 const Input kIndependentExample = {false, ".8945", ".03", ".9382", ".026", ""};
@@ -101,7 +87,7 @@ TEST_F(AUCsPanel, WorkedExamplesTypedIntoTheFields) {
     const ShownResult shown = Result();
     EXPECT_EQ(shown.statistic, e.z) << e.in.r;
     EXPECT_EQ(shown.p, e.p) << e.in.r;
-    EXPECT_TRUE(PAgrees(shown.p, ExactTwoTailed(ExactZ(e.in)))) << shown.p;
+    EXPECT_TRUE(PAgrees(shown.p, ExactTwoTailedZ(ExactZ(e.in)))) << shown.p;
     EXPECT_TRUE(shown.statisticShown && shown.pShown);
     EXPECT_TRUE(W().ttext5().Visible() && W().dtail5().Visible());
     EXPECT_TRUE(W().tfld5().Enabled() && W().ttext5().Enabled() && W().pfld5().Enabled());
@@ -348,13 +334,9 @@ TEST_F(AUCsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     Enter(in);
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage() << " for r " << in.r;
-    // The exact reference from the values as the fields hold them.
-    const double se1 = ReadNumber(in.se1), se2 = ReadNumber(in.se2);
-    const double rho = related ? ReadNumber(in.r) : 0.0;
-    const double z = (ReadNumber(in.auc1) - ReadNumber(in.auc2)) /
-                     std::sqrt(se1 * se1 + se2 * se2 - 2 * rho * se1 * se2);
-    EXPECT_TRUE(PAgrees(W().pfld5().Text(), ExactTwoTailed(z)))
-        << W().pfld5().Text() << " against " << ExactTwoTailed(z) << " for z " << z;
+    const double z = ExactZ(in);
+    EXPECT_TRUE(PAgrees(W().pfld5().Text(), ExactTwoTailedZ(z)))
+        << W().pfld5().Text() << " against " << ExactTwoTailedZ(z) << " for z " << z;
   }
 }
 

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QToolTip>
-#include <boost/math/distributions/normal.hpp>
-#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 #include <map>
 #include <random>
@@ -35,10 +33,7 @@ class CorrelationsPanel : public PanelTest {
   }
   ShownResult Result() { return Shown(W().tfld2(), W().dffld2(), W().pfld2()); }
   void Calculate() { Press(W().CalcBtn2()); }
-  bool AnyResultShown() {
-    return W().tfld2().Visible() || W().ttext2().Visible() || W().dffld2().Visible() ||
-           W().dftext2().Visible() || W().pfld2().Visible() || W().dtail2().Visible();
-  }
+  bool AnyResultShown() { return Results(2).AnyShown(); }
   // Every control of the window that has a tooltip, with its text.
   std::map<std::string, std::string> Tooltips() {
     std::map<std::string, std::string> tips;
@@ -49,16 +44,6 @@ class CorrelationsPanel : public PanelTest {
     return tips;
   }
 };
-
-double ExactZ(double z) {
-  const boost::math::normal normal;
-  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(normal, std::fabs(z))));
-}
-
-double ExactT(double t, double df) {
-  const boost::math::students_t dist(df);
-  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(dist, std::fabs(t))));
-}
 
 // The t of two correlations sharing a variable, from the determinant of the correlation matrix.
 double RelatedT(double rab, double rbc, double n, double rac) {
@@ -192,7 +177,7 @@ TEST_F(CorrelationsPanel, CorrelationsThatFitExactlyGiveAResult) {
   EXPECT_TRUE(messages.empty()) << LastMessage();
   EXPECT_EQ(W().tfld2().Text(), "-2.000");
   EXPECT_EQ(W().dffld2().Text(), "47");
-  EXPECT_TRUE(PAgrees(W().pfld2().Text(), ExactT(2.0, 47)));
+  EXPECT_TRUE(PAgrees(W().pfld2().Text(), ExactTwoTailedT(2.0, 47)));
 }
 
 TEST_F(CorrelationsPanel, DesignsRelabelTheFieldsAndSetTheirTooltips) {
@@ -348,9 +333,9 @@ TEST_F(CorrelationsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();
     const double exact = design == kIndependent
-                             ? ExactZ((std::atanh(ra) - std::atanh(rb)) /
+                             ? ExactTwoTailedZ((std::atanh(ra) - std::atanh(rb)) /
                                       std::sqrt(1.0 / (size - 3) + 1.0 / (c - 3)))
-                             : ExactT(RelatedT(ra, rb, size, rc), size - 3);
+                             : ExactTwoTailedT(RelatedT(ra, rb, size, rc), size - 3);
     EXPECT_TRUE(PAgrees(W().pfld2().Text(), exact))
         << W().pfld2().Text() << " against " << exact << " for " << text(a) << " " << text(b) << " "
         << c << " N " << size;

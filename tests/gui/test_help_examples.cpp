@@ -83,10 +83,6 @@ std::string HelpText(int tab) {
   }
 }
 
-std::string Suffix(int tab) {
-  return tab == 0 ? "" : IntText(tab);
-}
-
 // The words of one worked example: from its "Example N:" line to the next example or heading,
 // split at blanks, with the brackets around a number taken off.
 std::vector<std::string> ExampleWords(const std::string& help, int number) {
@@ -122,7 +118,7 @@ class HelpExamples : public PanelTest {};
 TEST_F(HelpExamples, EachExampleGivesTheNumbersItsPanelShows) {
   for (const Example& example : Examples()) {
     EnterTab(example.tab);
-    const std::string s = Suffix(example.tab);
+    const std::string s = TabSuffix(example.tab);
     const std::string radio = example.design == 1   ? "IBtn" + s
                               : example.design == 2 ? "RBtn" + s
                                                     : "SBtn";

@@ -19,7 +19,6 @@
 namespace {
 
 using FieldOf = fw::TextField& (ControlWnd::*)() const;
-using LabelOf = fw::Label& (ControlWnd::*)() const;
 using RadioOf = fw::RadioButton& (ControlWnd::*)() const;
 
 // Nested sets: each passes the keys of the one before it and more.
@@ -90,26 +89,6 @@ const KeyCase kKeys[] = {
     {"e", Qt::Key_E, kNever, ""},         {"E", Qt::Key_E, kNever, "", 'E'},
 };
 
-struct ResultControls {
-  FieldOf statistic, df, p;
-  LabelOf statisticCaption, dfCaption, pCaption;
-};
-
-const ResultControls kResults[] = {
-    {&ControlWnd::tfld, &ControlWnd::dffld, &ControlWnd::pfld, &ControlWnd::ttext,
-     &ControlWnd::dfText, &ControlWnd::dtail},
-    {&ControlWnd::tfld1, &ControlWnd::dffld1, &ControlWnd::pfld1, &ControlWnd::ttext1,
-     &ControlWnd::dftext1, &ControlWnd::dtail1},
-    {&ControlWnd::tfld2, &ControlWnd::dffld2, &ControlWnd::pfld2, &ControlWnd::ttext2,
-     &ControlWnd::dftext2, &ControlWnd::dtail2},
-    {&ControlWnd::tfld3, &ControlWnd::dffld3, &ControlWnd::pfld3, &ControlWnd::ttext3,
-     &ControlWnd::dftext3, &ControlWnd::dtail3},
-    {&ControlWnd::tfld4, &ControlWnd::dffld4, &ControlWnd::pfld4, &ControlWnd::ttext4,
-     &ControlWnd::dftext4, &ControlWnd::dtail4},
-    {&ControlWnd::tfld5, &ControlWnd::dffld5, &ControlWnd::pfld5, &ControlWnd::ttext5,
-     &ControlWnd::dftext5, &ControlWnd::dtail5},
-};
-
 // Everything of a panel's results that a filter may change, and what it must leave alone.
 struct ResultState {
   std::string statistic, df, p;
@@ -138,27 +117,23 @@ class InputFilters : public PanelTest {
 
   // A result on show in the panel, as a Calculate leaves it.
   void ShowResult(int tab, const std::string& dirty = "y") {
-    const ResultControls& r = kResults[tab];
-    for (FieldOf field : {r.statistic, r.df, r.p}) {
-      (W().*field)().SetText("+1.234");
-      (W().*field)().SetVisible(true);
-      (W().*field)().SetEnabled(true);
+    const TabResults r = Results(tab);
+    for (fw::TextField* field : {&r.statistic, &r.df, &r.p}) {
+      field->SetText("+1.234");
+      field->SetVisible(true);
+      field->SetEnabled(true);
     }
-    for (LabelOf caption : {r.statisticCaption, r.dfCaption, r.pCaption}) {
-      (W().*caption)().SetVisible(true);
-      (W().*caption)().SetEnabled(true);
+    for (fw::Label* caption : {&r.statisticCaption, &r.dfCaption, &r.pCaption}) {
+      caption->SetVisible(true);
+      caption->SetEnabled(true);
     }
     Module1::dirty = dirty;
   }
 
   ResultState State(int tab) {
-    const ResultControls& r = kResults[tab];
-    const fw::TextField& t = (W().*r.statistic)();
-    const fw::TextField& df = (W().*r.df)();
-    const fw::TextField& p = (W().*r.p)();
-    const fw::Label& tc = (W().*r.statisticCaption)();
-    const fw::Label& dfc = (W().*r.dfCaption)();
-    const fw::Label& pc = (W().*r.pCaption)();
+    const TabResults r = Results(tab);
+    const fw::TextField &t = r.statistic, &df = r.df, &p = r.p;
+    const fw::Label &tc = r.statisticCaption, &dfc = r.dfCaption, &pc = r.pCaption;
     return {t.Text(),
             df.Text(),
             p.Text(),

@@ -5,7 +5,6 @@
 
 #include <QTest>
 #include <algorithm>
-#include <boost/math/distributions/normal.hpp>
 #include <cmath>
 #include <random>
 #include <string>
@@ -33,16 +32,8 @@ class ProportionsPanel : public PanelTest {
   }
   ShownResult Result() { return Shown(W().tfld3(), W().dffld3(), W().pfld3()); }
   void Calculate() { Press(W().CalcBtn3()); }
-  bool AnyResultControlShown() {
-    return W().tfld3().Visible() || W().ttext3().Visible() || W().pfld3().Visible() ||
-           W().dtail3().Visible() || W().dffld3().Visible() || W().dftext3().Visible();
-  }
+  bool AnyResultShown() { return Results(3).AnyShown(); }
 };
-
-double ExactTwoTailed(double z) {
-  const boost::math::normal standard;
-  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(standard, std::fabs(z))));
-}
 
 TEST_F(ProportionsPanel, WorkedExamplesTypedIntoTheFields) {
   struct Example {
@@ -141,7 +132,7 @@ TEST_F(ProportionsPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
     EXPECT_EQ(messages, std::vector<std::string>{c.message})
         << c.design << ": " << c.p1 << " " << c.n1 << " " << c.p2 << " " << c.n2;
     EXPECT_EQ(FocusedName(), c.cursor) << c.message;
-    EXPECT_FALSE(AnyResultControlShown());
+    EXPECT_FALSE(AnyResultShown());
     EXPECT_EQ(W().tfld3().Text(), "");
   }
 }
@@ -181,7 +172,7 @@ TEST_F(ProportionsPanel, ObservedExpectedHidesTheSecondNAndKeepsEveryInput) {
   W().RBtn3().SetValue(true);
   EXPECT_EQ(Module1::btn, 2);
   EXPECT_FALSE(W().IBtn3().Value());
-  EXPECT_FALSE(AnyResultControlShown());
+  EXPECT_FALSE(AnyResultShown());
   EXPECT_EQ(Result().statistic + Result().p, "");
   EXPECT_EQ(Module1::dirty, "y");
   EXPECT_FALSE(W().n3fld2().Visible() || W().n3text2().Visible());
@@ -200,7 +191,7 @@ TEST_F(ProportionsPanel, ObservedExpectedHidesTheSecondNAndKeepsEveryInput) {
 
   W().IBtn3().SetValue(true);
   EXPECT_EQ(Module1::btn, 1);
-  EXPECT_FALSE(AnyResultControlShown());
+  EXPECT_FALSE(AnyResultShown());
   EXPECT_TRUE(W().n3fld2().Visible() && W().n3text2().Visible());
   EXPECT_EQ(W().n3fld2().Text(), "20");
   EXPECT_EQ(W().GroupBox7().Caption(), "Sample 1");
@@ -223,7 +214,7 @@ TEST_F(ProportionsPanel, ClearAfterObservedExpectedRestoresTheIndependentPanel) 
   EXPECT_TRUE(W().n3fld2().Visible() && W().n3text2().Visible());
   EXPECT_EQ(W().GroupBox7().Caption(), "Sample 1");
   EXPECT_EQ(W().GroupBox8().Caption(), "Sample 2");
-  EXPECT_FALSE(AnyResultControlShown());
+  EXPECT_FALSE(AnyResultShown());
   EXPECT_EQ(Result().statistic + Result().df + Result().p, "");
   EXPECT_TRUE(W().tfld3().Enabled()) << "no handler disables a result field once shown";
   EXPECT_EQ(W().n3fld2().LimitText(), 4);
@@ -254,7 +245,7 @@ TEST_F(ProportionsPanel, NoDesignOfThePanelChosenAsksForOne) {
     EXPECT_EQ(messages, std::vector<std::string>{"Select Independent or Related Correlation test "
                                                  "and then enter appropriate data"});
     EXPECT_EQ(FocusedName(), "CalcBtn3");
-    EXPECT_FALSE(AnyResultControlShown());
+    EXPECT_FALSE(AnyResultShown());
     EXPECT_EQ(Module1::dirty, "n");
   }
 }
@@ -305,8 +296,8 @@ TEST_F(ProportionsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
       z = (p1 - p2) / std::sqrt(p2 * (1 - p2) / n1);
     }
     EXPECT_NEAR(ReadNumber(W().tfld3().Text()), z, 0.0005 + 1e-9) << text(k1) << " " << text(k2);
-    EXPECT_TRUE(PAgrees(W().pfld3().Text(), ExactTwoTailed(z)))
-        << W().pfld3().Text() << " against " << ExactTwoTailed(z) << " for z " << z;
+    EXPECT_TRUE(PAgrees(W().pfld3().Text(), ExactTwoTailedZ(z)))
+        << W().pfld3().Text() << " against " << ExactTwoTailedZ(z) << " for z " << z;
   }
 }
 

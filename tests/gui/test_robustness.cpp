@@ -23,10 +23,6 @@ struct Design {
   int btn;
 };
 
-std::string Suffix(int tab) {
-  return tab == 0 ? "" : IntText(tab);
-}
-
 class Robustness : public PanelTest, public ::testing::WithParamInterface<Design> {
  protected:
   std::vector<fw::TextField*> Inputs(int tab) {
@@ -39,14 +35,8 @@ class Robustness : public PanelTest, public ::testing::WithParamInterface<Design
     return inputs;
   }
   std::vector<fw::Control*> ResultControls(int tab) {
-    const std::string s = Suffix(tab);
-    const std::string dfCaption = tab == 0 ? "dfText" : "dftext" + s;
-    std::vector<fw::Control*> controls;
-    for (const std::string& name :
-         {"tfld" + s, "dffld" + s, "pfld" + s, "ttext" + s, dfCaption, "dtail" + s}) {
-      controls.push_back(&W().Named<fw::Control>(name));
-    }
-    return controls;
+    const TabResults r = Results(tab);
+    return {&r.statistic, &r.df, &r.p, &r.statisticCaption, &r.dfCaption, &r.pCaption};
   }
   std::string Snapshot(const std::vector<fw::Control*>& controls) {
     std::string state = IntText(Module1::btn) + Module1::dirty;
@@ -111,7 +101,7 @@ bool InMask(const std::string& name, const std::string& text) {
 TEST_P(Robustness, EveryPressShowsOneMessageOrNumbersInTheirMasks) {
   const Design design = GetParam();
   EnterTab(design.tab);
-  const std::string s = Suffix(design.tab);
+  const std::string s = TabSuffix(design.tab);
   auto& independent = W().Named<fw::RadioButton>("IBtn" + s);
   auto& related = W().Named<fw::RadioButton>("RBtn" + s);
   (design.btn == 1 ? independent : design.btn == 2 ? related : W().SBtn()).SetValue(true);

@@ -27,10 +27,7 @@ qv_start_program "$binary" "$out/quorvane.log"
 # The About window: no title, 459 by 200.
 about="$(qv_wait_window '^$')"
 qv_shoot "$about" "$out/about.png" 459 200 200
-xdotool windowfocus --sync "$about" key space 2>/dev/null || true  # its timer may have been first
-qv_wait_unmapped "$about"
-
-main="$(qv_wait_window '^Quorvane$')"
+main="$(qv_leave_about "$about")"
 qv_check_title "$main" "Quorvane"
 # The client area, 550 by 500 in the main window's own coordinates, lies under the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$main")"

@@ -6,6 +6,9 @@
 #include <QStyleOptionFrame>
 #include <QTest>
 #include <algorithm>
+#include <boost/math/distributions/fisher_f.hpp>
+#include <boost/math/distributions/normal.hpp>
+#include <boost/math/distributions/students_t.hpp>
 #include <cmath>
 
 #include "framework/services.h"
@@ -44,6 +47,47 @@ std::string PanelTest::FocusedName() const {
   return focused ? focused->Name() : "";
 }
 
+namespace {
+
+using FieldOf = fw::TextField& (ControlWnd::*)() const;
+using LabelOf = fw::Label& (ControlWnd::*)() const;
+
+struct ResultControls {
+  FieldOf statistic, df, p;
+  LabelOf statisticCaption, dfCaption, pCaption;
+};
+
+const ResultControls kResults[] = {
+    {&ControlWnd::tfld, &ControlWnd::dffld, &ControlWnd::pfld, &ControlWnd::ttext,
+     &ControlWnd::dfText, &ControlWnd::dtail},
+    {&ControlWnd::tfld1, &ControlWnd::dffld1, &ControlWnd::pfld1, &ControlWnd::ttext1,
+     &ControlWnd::dftext1, &ControlWnd::dtail1},
+    {&ControlWnd::tfld2, &ControlWnd::dffld2, &ControlWnd::pfld2, &ControlWnd::ttext2,
+     &ControlWnd::dftext2, &ControlWnd::dtail2},
+    {&ControlWnd::tfld3, &ControlWnd::dffld3, &ControlWnd::pfld3, &ControlWnd::ttext3,
+     &ControlWnd::dftext3, &ControlWnd::dtail3},
+    {&ControlWnd::tfld4, &ControlWnd::dffld4, &ControlWnd::pfld4, &ControlWnd::ttext4,
+     &ControlWnd::dftext4, &ControlWnd::dtail4},
+    {&ControlWnd::tfld5, &ControlWnd::dffld5, &ControlWnd::pfld5, &ControlWnd::ttext5,
+     &ControlWnd::dftext5, &ControlWnd::dtail5},
+};
+
+}  // namespace
+
+TabResults PanelTest::Results(int tab) const {
+  const ResultControls& r = kResults[tab];
+  const ControlWnd& w = *window_;
+  return {(w.*r.statistic)(),        (w.*r.df)(),        (w.*r.p)(),
+          (w.*r.statisticCaption)(), (w.*r.dfCaption)(), (w.*r.pCaption)()};
+}
+
+bool TabResults::AnyShown() const {
+  return statistic.Visible() || df.Visible() || p.Visible() || statisticCaption.Visible() ||
+         dfCaption.Visible() || pCaption.Visible();
+}
+
+std::string TabSuffix(int tab) { return tab == 0 ? "" : IntText(tab); }
+
 ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p) {
   return {statistic.Text(), df.Text(), p.Text(), statistic.Visible(), df.Visible(), p.Visible()};
 }
@@ -68,6 +112,24 @@ bool PAgrees(const std::string& shown, double exactP) {
     if (shown == ExpectedPText(p)) return true;
   }
   return false;
+}
+
+namespace {
+
+template <class Distribution>
+double TwoTailed(const Distribution& dist, double statistic) {
+  return std::min(0.9999, 2 * boost::math::cdf(boost::math::complement(dist, std::fabs(statistic))));
+}
+
+}  // namespace
+
+double ExactTwoTailedZ(double z) { return TwoTailed(boost::math::normal(), z); }
+
+double ExactTwoTailedT(double t, double df) { return TwoTailed(boost::math::students_t(df), t); }
+
+double ExactTwoSidedF(double f, double df1, double df2) {
+  const double upper = boost::math::cdf(boost::math::complement(boost::math::fisher_f(df1, df2), f));
+  return std::min(0.9999, 2 * std::min(upper, 1 - upper));
 }
 
 TextPlacement Placement(fw::TextField& field) {

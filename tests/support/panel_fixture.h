@@ -10,6 +10,16 @@
 #include "framework/controls.h"
 #include "mainwindow/control_wnd.h"
 
+// A tab's three result fields and their captions, listed here apart from the program's own
+// table of them, so that a wrong row there shows in the tests instead of being shared by them.
+struct TabResults {
+  fw::TextField &statistic, &df, &p;
+  fw::Label &statisticCaption, &dfCaption, &pCaption;
+
+  // Whether any of the six is on show.
+  bool AnyShown() const;
+};
+
 // The main window with the message box and the beep replaced, so every message and beep is
 // recorded instead of waiting for a user. Each test runs in a process of its own.
 class PanelTest : public ::testing::Test {
@@ -31,6 +41,8 @@ class PanelTest : public ::testing::Test {
   // The last message shown, or "" when none was.
   std::string LastMessage() const { return messages.empty() ? "" : messages.back(); }
   std::string FocusedName() const;
+  // The result fields and captions of the tab with that index.
+  TabResults Results(int tab) const;
 
   std::vector<std::string> messages;
   int beeps = 0;
@@ -38,6 +50,9 @@ class PanelTest : public ::testing::Test {
  private:
   ControlWnd* window_ = nullptr;
 };
+
+// The suffix that the names of a tab's controls carry: none on the first tab, else its index.
+std::string TabSuffix(int tab);
 
 // What a panel's result fields show, and whether each is on show.
 struct ShownResult {
@@ -53,6 +68,12 @@ std::string ExpectedPText(double exactP);
 // Whether a shown p is the text of the exact one (allowing for a rounding boundary that lies
 // between the program's p and the exact one).
 bool PAgrees(const std::string& shown, double exactP);
+
+// The exact p of each test from Boost.Math, lowered to .9999 as the panels show the largest p.
+double ExactTwoTailedZ(double z);
+double ExactTwoTailedT(double t, double df);
+// Twice the smaller tail of F.
+double ExactTwoSidedF(double f, double df1, double df2);
 
 // Where a field's text lies as last painted, in the field's own pixels: the places of the cursor
 // before its first and after its last character, and the inner edges of the field's frame.

@@ -75,6 +75,14 @@ qv_wait_window() {
   echo "$ids"
 }
 
+# Presses a key in the About window ID, as a user does to go on, waits until it is gone and the
+# main window is mapped, and prints the main window's id. The About window's own timer may have
+# closed it before the key came.
+qv_leave_about() {
+  xdotool windowfocus --sync "$1" key space 2>/dev/null || true
+  qv_wait_unmapped "$1" && qv_wait_window '^Quorvane$'
+}
+
 qv_mapped() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
