@@ -373,6 +373,7 @@ bool Control::HasFocus() const {
 }
 
 void Control::Apply(const ControlSpec& spec) {
+  tabIndex_ = spec.tabIndex;
   widget_->setFont(detail::ToFont(spec.font));
   widget_->setToolTip(ToQt(spec.tooltip));
   widget_->setEnabled(spec.enabled);

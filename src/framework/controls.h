@@ -47,6 +47,8 @@ class Control : public Object {
   void SetFocus();
   // Whether the control holds its window's keyboard focus.
   bool HasFocus() const;
+  // The control's place in the Tab key's order among the controls of its parent, as made.
+  int TabIndex() const { return tabIndex_; }
 
   QWidget* Widget() const { return widget_; }
 
@@ -59,6 +61,7 @@ class Control : public Object {
  private:
   QWidget* widget_;
   bool visible_ = true;
+  int tabIndex_ = 0;
 };
 
 class TextField : public Control {

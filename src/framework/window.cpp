@@ -386,7 +386,6 @@ Object& Window::CreateControl(const ControlSpec& spec) {
     }
     control.Widget()->setGeometry(spec.left - originX, spec.top - originY, spec.width, spec.height);
     origins_[control.Widget()] = {spec.left, spec.top};
-    tabIndexes_[control.Widget()] = spec.tabIndex;
     control.Apply(spec);
   }
   BindEvents(object);
@@ -395,18 +394,23 @@ Object& Window::CreateControl(const ControlSpec& spec) {
 
 void Window::OrderKeyboardFocus() {
   // Within each parent the Tab key follows TabIndex; a container's children come at its place.
+  std::map<const QWidget*, const Control*> controls;
+  for (Object* object : order_) {
+    if (auto* control = dynamic_cast<Control*>(object)) controls[control->Widget()] = control;
+  }
   std::vector<QWidget*> chain;
   std::function<void(QWidget*)> visit = [&](QWidget* container) {
     std::vector<QWidget*> children;
     for (QObject* child : container->children()) {
       auto* widget = qobject_cast<QWidget*>(child);
-      if (widget && tabIndexes_.count(widget)) children.push_back(widget);
+      if (widget && controls.count(widget)) children.push_back(widget);
     }
-    std::stable_sort(children.begin(), children.end(),
-                     [&](QWidget* a, QWidget* b) { return tabIndexes_.at(a) < tabIndexes_.at(b); });
+    std::stable_sort(children.begin(), children.end(), [&](QWidget* a, QWidget* b) {
+      return controls.at(a)->TabIndex() < controls.at(b)->TabIndex();
+    });
     for (QWidget* child : children) {
       if (child->focusPolicy() & Qt::TabFocus) chain.push_back(child);
-      if (auto* tabs = dynamic_cast<TabPanel*>(Find(FromQt(child->objectName())))) {
+      if (auto* tabs = dynamic_cast<const TabPanel*>(controls.at(child))) {
         for (int t = 0; t < tabs->TabCount(); ++t) visit(tabs->Page(t));
       } else {
         visit(child);

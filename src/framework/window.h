@@ -135,7 +135,6 @@ class Window {
     int x, y;
   };
   std::map<const QWidget*, Origin> origins_;  // window coordinates of each container
-  std::map<const QWidget*, int> tabIndexes_;
   std::map<std::string, std::function<bool()>> menuHandlers_;
   std::type_index type_ = typeid(void);
 };

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QTest>
 #include <QToolTip>
 #include <cmath>
 #include <map>
@@ -306,6 +307,24 @@ TEST_F(CorrelationsPanel, NoDesignChosenAsksForOne) {
                           "appropriate data"});
   EXPECT_EQ(FocusedName(), "CalcBtn2");
   EXPECT_FALSE(AnyResultShown());
+}
+
+TEST_F(CorrelationsPanel, TheTabKeyVisitsTheNFieldFirstAndTheFirstRLast) {
+  // The result fields as a Related result leaves them, so that a stop among them would be seen.
+  for (fw::TextField* result : {&W().tfld2(), &W().dffld2(), &W().pfld2()}) {
+    result->SetEnabled(true);
+    result->SetVisible(true);
+  }
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  W().n12fld().SetFocus();
+  std::vector<std::string> visited;
+  for (int key = 0; key < 5; ++key) {
+    QTest::keyClick(W().Widget()->focusWidget(), Qt::Key_Tab);
+    visited.push_back(FocusedName());
+  }
+  EXPECT_EQ(visited,
+            (std::vector<std::string>{"r2Fld2", "n22fld", "CalcBtn2", "ClearBtn2", "r2Fld1"}));
 }
 
 TEST_F(CorrelationsPanel, ShownPAgreesWithTheExactPForRandomInputs) {
