@@ -12,6 +12,7 @@
 #include <QTest>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "app/module1.h"
 #include "support/panel_fixture.h"
