@@ -12,6 +12,7 @@
 #include <QTest>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "app/module1.h"
 #include "support/panel_fixture.h"
@@ -183,12 +184,35 @@ TEST_F(InputFilters, AResultOnShowIsBlankedInTheFieldsMannerByEveryKey) {
     fw::TextField& field = Enter(c);
     ShowResult(c.tab);
     const ResultState blanked = Blanked(c);
-    for (Qt::Key key : {Qt::Key_5, Qt::Key_X}) {  // accepted everywhere but Sample/Population
-      SCOPED_TRACE(std::string(c.name) + (key == Qt::Key_5 ? ", key 5" : ", key x"));
+    // Accepted everywhere but Sample/Population, refused, and the two keys that pass without
+    // typing a character. With the cursor at the start Backspace and Tab change no text, so only
+    // the filter can blank the result.
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_5, "5"}, {Qt::Key_X, "x"}, {Qt::Key_Tab, "Tab"}, {Qt::Key_Backspace, "Backspace"}};
+    for (const auto& [key, name] : keys) {
+      SCOPED_TRACE(std::string(c.name) + ", key " + name);
       ShowResult(c.tab);
+      static_cast<QLineEdit*>(field.Widget())->setCursorPosition(0);
       Click(field, key);
       EXPECT_EQ(State(c.tab), blanked);
       EXPECT_EQ(Module1::dirty, "y");
+    }
+  }
+}
+
+// The filters judge single keys, not the text they make: a second point or a minus after digits
+// is typed as any other key of the set.
+TEST_F(InputFilters, TextsThatAreNoNumberCanBeTypedIntoASignedField) {
+  for (const FieldCase& c : kFields) {
+    if (c.keys != kSigned) continue;
+    for (const std::string text : {"1.2.3", "5-", "-.-"}) {
+      SCOPED_TRACE(std::string(c.name) + ", " + text);
+      fw::TextField& field = Enter(c);
+      field.SetText("");
+      const int beepsBefore = beeps;
+      Type(field, text);
+      EXPECT_EQ(field.Text(), text.substr(0, field.LimitText())) << "as far as the limit allows";
+      EXPECT_EQ(beeps, beepsBefore);
     }
   }
 }

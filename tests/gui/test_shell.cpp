@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
@@ -23,6 +29,41 @@ namespace {
 void DeleteClosedWindows() {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
+}
+
+QMenuBar* BarOf(const fw::Window& window) {
+  return static_cast<QMainWindow*>(window.Widget())->menuBar();
+}
+
+// Opens the menu with a click on its title in the window's menu bar, as the user does, so that its
+// items take the enabled states they show.
+QMenu* OpenMenu(const fw::Window& window, const char* name) {
+  QMenuBar* bar = BarOf(window);
+  auto* menu = bar->findChild<QMenu*>(name);
+  if (!menu) return nullptr;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+  return menu;
+}
+
+// Chooses an item as the user does: a click opens its menu, the arrow keys move to the item and
+// Return activates it. An item that the open menu does not offer fails the test.
+void Choose(const fw::Window& window, const char* menuName, const char* itemName) {
+  QMenu* menu = OpenMenu(window, menuName);
+  ASSERT_NE(menu, nullptr) << menuName;
+  ASSERT_TRUE(menu->isVisible()) << menuName << " did not open";
+  auto* item = menu->findChild<QAction*>(itemName);
+  ASSERT_NE(item, nullptr) << itemName;
+  const bool offered = item->isEnabled();
+  for (qsizetype step = 0; offered && menu->activeAction() != item && step < menu->actions().size();
+       ++step) {
+    QTest::keyClick(menu, Qt::Key_Down);
+  }
+  const bool reached = menu->activeAction() == item;
+  if (!offered || !reached) menu->hide();
+  ASSERT_TRUE(offered) << itemName << " is disabled";
+  ASSERT_TRUE(reached) << itemName << " cannot be reached with the arrow keys";
+  QTest::keyClick(menu, Qt::Key_Return);
+  EXPECT_FALSE(menu->isVisible()) << "the menu closes";
 }
 
 TEST(StartUp, OnlyTheAboutWindowExistsUntilItGivesWay) {
@@ -102,6 +143,21 @@ TEST(StartUp, AMainWindowClosedBeforeTheTimerIsMadeAnew) {
   EXPECT_EQ(Module1::dirty, "n") << "its Open ran again";
 }
 
+// The About window holds the picture and the copyright line, in a window without frame or title.
+TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
+  _LateStartup();
+  AboutWnd& about = AboutWnd::Get();
+  const std::string copyright = TheApp()->Version().copyright;
+  ASSERT_FALSE(copyright.empty());
+  EXPECT_EQ(about.Label1().Text(), copyright);
+  EXPECT_NE(about.Label1().Text(), "Quorvane") << "the copyright line, not the name";
+  EXPECT_TRUE(about.Label1().Visible());
+  EXPECT_FALSE(about.Canvas1().Backdrop().IsNull());
+  EXPECT_TRUE(about.Widget()->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(about.Title(), "");
+  EXPECT_EQ(about.Widget()->frameGeometry(), about.Widget()->geometry());
+}
+
 TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
   _LateStartup();
   AboutWnd::Get().Timer1().Fire();
@@ -117,8 +173,39 @@ TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
   EXPECT_EQ(main.m1fld().Text(), "5") << "the key is otherwise handled as usual";
 }
 
+// Records which text fields receive the keyboard focus.
+class FocusTrace : public QObject {
+ public:
+  FocusTrace() { QApplication::instance()->installEventFilter(this); }
+  ~FocusTrace() override { QApplication::instance()->removeEventFilter(this); }
+
+  std::vector<std::string> fields;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusIn && qobject_cast<QLineEdit*>(watched)) {
+      fields.push_back(watched->objectName().toStdString());
+    }
+    return false;
+  }
+};
+
+// Every panel's Clear ends by putting the cursor into its first field, so a Clear run while the
+// window opens leaves a field holding the focus, or handing it on as the window comes to the front.
 TEST(MainWindow, OpensWithMeansSelectedAndNoClearRun) {
+  _LateStartup();
+  FocusTrace trace;
+  AboutWnd::Get().Timer1().Fire();
   ControlWnd& main = ControlWnd::Get();
+  QApplication::processEvents();
+  EXPECT_TRUE(main.Widget()->isActiveWindow()) << "the window the user meets is in front";
+  for (fw::Object* object : main.Objects()) {
+    if (auto* field = dynamic_cast<fw::TextField*>(object)) {
+      EXPECT_FALSE(field->HasFocus()) << field->Name() << " holds the cursor";
+    }
+  }
+  EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+  EXPECT_EQ(trace.fields, std::vector<std::string>{}) << "fields that took the cursor";
   EXPECT_EQ(Module1::btn, 1);
   EXPECT_EQ(Module1::dirty, "n");
   EXPECT_EQ(main.Objects().size(), 151u);
@@ -280,17 +367,98 @@ TEST(MenuBar, HoldsFileEditAndTheAboutMenu) {
   EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
-TEST(MenuBar, EditItemsActOnTheFocusedField) {
+TEST(MenuBar, TheAboutItemShowsTheAboutWindow) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd& main = ControlWnd::Get();
+  ASSERT_FALSE(AboutWnd::Get().Visible());
+  Choose(main, "AboutMenu", "AboutQuorvane");
+  EXPECT_TRUE(AboutWnd::Get().Visible());
+  EXPECT_EQ(fw::Window::Count(), 2) << "the same About window, shown again";
+}
+
+TEST(MenuBar, FileQuitEndsTheEventLoop) {
   ControlWnd& main = ControlWnd::Get();
   QApplication::setActiveWindow(main.Widget());
-  main.m1fld().SetText("12.5");
-  main.m1fld().SetFocus();
-  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
-  qtBar->findChild<QAction*>("EditSelectAll")->trigger();
-  qtBar->findChild<QAction*>("EditCut")->trigger();
-  EXPECT_EQ(main.m1fld().Text(), "");
-  qtBar->findChild<QAction*>("EditPaste")->trigger();
-  EXPECT_EQ(main.m1fld().Text(), "12.5");
+  QTimer::singleShot(0, main.Widget(), [&main] { Choose(main, "FileMenu", "FileQuit"); });
+  // Should the quit not come, this ends the loop and fails the test instead of leaving it to hang.
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, [] {
+    ADD_FAILURE() << "File > Quit did not end the event loop";
+    QApplication::exit(1);
+  });
+  fallback.start(60'000);
+  EXPECT_EQ(TheApp()->Run(), 0);
+}
+
+// Each Edit item on a field that holds "12.5" with the cursor at its end, and "7" on the clipboard.
+TEST(MenuBar, EditItemsActOnTheFocusedField) {
+  struct Case {
+    const char* item;
+    std::function<void(QLineEdit&)> prepare;
+    const char* textAfter;
+    const char* clipboardAfter;
+    const char* selectedAfter;
+  };
+  const auto selectAll = [](QLineEdit& e) { QTest::keyClick(&e, Qt::Key_A, Qt::ControlModifier); };
+  const Case cases[] = {
+      {"EditUndo", [](QLineEdit& e) { QTest::keyClick(&e, Qt::Key_3); }, "12.5", "7", ""},
+      {"EditCut", selectAll, "", "12.5", ""},
+      {"EditCopy", selectAll, "12.5", "12.5", "12.5"},
+      {"EditPaste", [](QLineEdit&) {}, "12.57", "7", ""},
+      {"EditClear", selectAll, "", "7", ""},
+      {"EditSelectAll", [](QLineEdit&) {}, "12.5", "7", "12.5"},
+  };
+  ControlWnd& main = ControlWnd::Get();
+  QApplication::setActiveWindow(main.Widget());
+  auto* edit = static_cast<QLineEdit*>(main.m1fld().Widget());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    main.m1fld().SetText("12.5");
+    main.m1fld().SetFocus();
+    QGuiApplication::clipboard()->setText("7");
+    c.prepare(*edit);
+    Choose(main, "EditMenu", c.item);
+    EXPECT_EQ(main.m1fld().Text(), c.textAfter);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboardAfter);
+    EXPECT_EQ(edit->selectedText().toStdString(), c.selectedAfter);
+    EXPECT_TRUE(main.m1fld().HasFocus());
+  }
+}
+
+// A result field can be selected and copied, but the menu offers nothing that would change it.
+TEST(MenuBar, AResultFieldOffersOnlySelectAllAndCopy) {
+  ControlWnd& main = ControlWnd::Get();
+  QApplication::setActiveWindow(main.Widget());
+  main.m1fld().SetText("99.67");
+  main.sd1fld().SetText("13.872");
+  main.n1fld().SetText("12");
+  main.m2fld().SetText("102.0");
+  main.sd2fld().SetText("13.995");
+  main.n2fld().SetText("14");
+  main.CalcBtn().Push();
+  ASSERT_EQ(main.tfld().Text(), "-0.425");
+  QTest::mouseClick(main.tfld().Widget(), Qt::LeftButton);
+  ASSERT_TRUE(main.tfld().HasFocus());
+  QGuiApplication::clipboard()->setText("7");
+  const char* items[] = {"EditUndo", "EditCut",   "EditCopy",
+                         "EditPaste", "EditClear", "EditSelectAll"};
+  const auto offered = [&] {
+    QMenu* menu = OpenMenu(main, "EditMenu");
+    std::vector<bool> enabled;
+    for (const char* item : items) enabled.push_back(menu->findChild<QAction*>(item)->isEnabled());
+    menu->hide();
+    return enabled;
+  };
+  using Enabled = std::vector<bool>;
+  //                         Undo   Cut    Copy   Paste  Clear  Select All
+  EXPECT_EQ(offered(), (Enabled{false, false, false, false, false, true}));
+  Choose(main, "EditMenu", "EditSelectAll");
+  EXPECT_EQ(offered(), (Enabled{false, false, true, false, false, true}));
+  Choose(main, "EditMenu", "EditCopy");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "-0.425");
+  EXPECT_EQ(main.tfld().Text(), "-0.425");
 }
 
 TEST(Pictures, AreLoadedOnceAndKept) {
