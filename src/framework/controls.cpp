@@ -161,6 +161,14 @@ class LineEdit : public QLineEdit {
     QLineEdit::keyPressEvent(event);
   }
 
+  // A drop that the limit refused is refused to its source too, which would else take a moved
+  // text away.
+  void dropEvent(QDropEvent* event) override {
+    const QString before = text();
+    QLineEdit::dropEvent(event);
+    if (text() == before) event->ignore();
+  }
+
  private:
   // Where QLineEdit lays out its text, before its own margins.
   QRect Contents() const {

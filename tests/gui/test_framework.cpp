@@ -337,6 +337,28 @@ TEST_F(Framework, AnUndoBringsATextBackWholeAndTheLimitHoldsAfterItAndAfterARedo
   EXPECT_EQ(beeps, 0);
 }
 
+// A drop is refused as a whole: the source of a moved text must keep it.
+TEST_F(Framework, ADropThatDoesNotFitIsRefusedToItsSource) {
+  fw::TextField& field = Field("limited");
+  for (const auto& [before, after, accepted] :
+       {std::tuple{"1234", "1234", false}, std::tuple{"12", "125", true}}) {
+    field.SetText(before);
+    QMimeData data;
+    data.setText("5");
+    const QPoint at(field.Widget()->width() - 4, field.Widget()->height() / 2);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Widget(), &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Widget(), &move);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Widget(), &drop);
+    EXPECT_EQ(field.Text(), after);
+    EXPECT_EQ(drop.isAccepted(), accepted) << before;
+  }
+  EXPECT_EQ(beeps, 1);
+}
+
 TEST_F(Framework, OneInstancePerClassAndANewOneAfterAClose) {
   EXPECT_EQ(&TestWnd::Get(), w);
   EXPECT_EQ(fw::Window::Existing<TestWnd>(), w);
