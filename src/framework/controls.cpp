@@ -169,6 +169,12 @@ class LineEdit : public QLineEdit {
     if (text() == before) event->ignore();
   }
 
+  // A result is one number: a double-click selects all of it, where a word would be a part.
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    QLineEdit::mouseDoubleClickEvent(event);
+    if (isReadOnly() && event->button() == Qt::LeftButton) selectAll();
+  }
+
  private:
   // Where QLineEdit lays out its text, before its own margins.
   QRect Contents() const {
