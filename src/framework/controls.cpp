@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -25,6 +26,7 @@
 #include "framework/application.h"
 #include "framework/control_spec.h"
 #include "framework/qt_detail.h"
+#include "framework/services.h"
 
 namespace fw {
 namespace detail {
@@ -97,35 +99,6 @@ bool KeyText(const QKeyEvent& event, std::string& key) {
   return true;
 }
 
-// Limits what the user types or pastes to the field's limit, cutting a paste short as a native
-// limit does, but leaves text that the program assigns whole.
-class LimitValidator : public QValidator {
- public:
-  LimitValidator(TextField& field, QLineEdit* edit) : QValidator(edit), field_(field) {
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString& t) { last_ = t; });
-  }
-
-  State validate(QString& input, int& pos) const override {
-    const int limit = field_.LimitText();
-    if (field_.Assigning() || limit <= 0 || input.size() <= limit) return Acceptable;
-    // What was there before keeps its place; of the inserted run only what fits is kept.
-    int common = 0;
-    while (common < last_.size() && common < input.size() && last_[common] == input[common]) {
-      ++common;
-    }
-    const int inserted = pos - common;
-    const int room = limit - (static_cast<int>(input.size()) - inserted);
-    if (inserted <= 0 || room <= 0) return Invalid;
-    input = input.left(common + room) + input.mid(pos);
-    pos = common + room;
-    return Acceptable;
-  }
-
- private:
-  TextField& field_;
-  QString last_;
-};
-
 // The smallest font, in pixels, that a read-only field shrinks a long text to.
 constexpr int kSmallestTextPixels = 8;
 // The margin that QLineEdit keeps on each side of its text, inside its contents.
@@ -136,6 +109,9 @@ class LineEdit : public QLineEdit {
   LineEdit(TextField& field, QWidget* parent) : QLineEdit(parent), field_(field), ownFont_(font()) {
     QObject::connect(this, &QLineEdit::textEdited, this, [this] { field_.RaiseEdited(); });
   }
+
+  // Whether the change of the text under way comes from a typed key.
+  bool Typing() const { return typing_; }
 
   // The font the field was given, which a long text in a read-only field may be shown smaller
   // than.
@@ -177,6 +153,26 @@ class LineEdit : public QLineEdit {
   void focusOutEvent(QFocusEvent* event) override {
     QLineEdit::focusOutEvent(event);
     if (cut_) setCursorPosition(0);
+  }
+
+  void keyPressEvent(QKeyEvent* event) override {
+    std::string key;
+    const QScopedValueRollback typing(typing_, KeyText(*event, key));
+    QLineEdit::keyPressEvent(event);
+  }
+
+  // A drop that the limit refused is refused to its source too, which would else take a moved
+  // text away.
+  void dropEvent(QDropEvent* event) override {
+    const QString before = text();
+    QLineEdit::dropEvent(event);
+    if (text() == before) event->ignore();
+  }
+
+  // A result is one number: a double-click selects all of it, where a word would be a part.
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    QLineEdit::mouseDoubleClickEvent(event);
+    if (isReadOnly() && event->button() == Qt::LeftButton) selectAll();
   }
 
  private:
@@ -235,6 +231,36 @@ class LineEdit : public QLineEdit {
   QFont ownFont_;
   QString ownTooltip_;
   bool cut_ = false;
+  bool typing_ = false;
+};
+
+// Holds the user's edits of a field to its limit. An edit that lengthens the text past the limit
+// is refused whole: a paste cut short would be another number. A refused paste or drop beeps; a
+// refused key does not. An edit that shortens the text or keeps its length is always taken, even
+// while the text is longer than the limit, as it is when the limit drops under it. Text that the
+// program assigns is taken whole, and so is the text that an undo brings back: QLineEdit keeps
+// both whatever the validator says, and a text kept against the validator would let the next
+// edit past the limit unchecked. (A redo needs no such leave: see TextField::SetLimitText.)
+class LimitValidator : public QValidator {
+ public:
+  LimitValidator(TextField& field, LineEdit* edit) : QValidator(edit), field_(field), edit_(*edit) {
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [this](const QString& t) { last_ = t; });
+    QObject::connect(edit, &QLineEdit::inputRejected, edit, [this] {
+      if (!edit_.Typing()) Beep();
+    });
+  }
+
+  State validate(QString& input, int&) const override {
+    const int limit = field_.LimitText();
+    if (limit <= 0 || input.size() <= limit || input.size() <= last_.size()) return Acceptable;
+    // An undo always leaves a redo to be done; no edit does.
+    return field_.Assigning() || edit_.isRedoAvailable() ? Acceptable : Invalid;
+  }
+
+ private:
+  TextField& field_;
+  const LineEdit& edit_;
+  QString last_;
 };
 
 // A push button that shows a ring inside its outline while it holds the keyboard focus. The
@@ -387,7 +413,7 @@ void Control::Apply(const ControlSpec& spec) {
 
 TextField::TextField(std::string name, QWidget* parent)
     : Control(std::move(name), new LineEdit(*this, parent)) {
-  auto* edit = static_cast<QLineEdit*>(Widget());
+  auto* edit = static_cast<LineEdit*>(Widget());
   edit->setValidator(new LimitValidator(*this, edit));
 }
 
@@ -401,6 +427,21 @@ void TextField::SetText(const std::string& text) {
   edit->setText(ToQt(text));
   assigning_ = false;
   edit->ShowAssigned();
+}
+
+void TextField::SetLimitText(int limit) {
+  const bool drops = limit > 0 && (limit_ <= 0 || limit < limit_);
+  limit_ = limit;
+  if (!drops) return;
+  // The undo history starts afresh under a lower limit. Every edit that a redo can then do again
+  // was made under this limit, from the same text, so the limit takes it again; an edit made
+  // under the higher one might not be.
+  auto* edit = static_cast<QLineEdit*>(Widget());
+  const int cursor = edit->cursorPosition();
+  assigning_ = true;
+  edit->setText(edit->text());
+  assigning_ = false;
+  edit->setCursorPosition(cursor);
 }
 
 bool TextField::ReadOnly() const {

@@ -77,9 +77,10 @@ class TextField : public Control {
   // 8 pixels that fits; text that does not fit even then is cut at the right with a mark and
   // becomes the field's tooltip. It stays whole for selecting and copying.
   void SetText(const std::string& text);
-  // The most characters the user can type or paste; 0 for no limit.
+  // The most characters the user can type or paste; 0 for no limit. A lower limit leaves a
+  // longer text as it is, and the user can still shorten it.
   int LimitText() const { return limit_; }
-  void SetLimitText(int limit) { limit_ = limit; }
+  void SetLimitText(int limit);
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
 

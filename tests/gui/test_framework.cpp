@@ -6,12 +6,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/bindings.h"
@@ -111,11 +115,14 @@ class Framework : public ::testing::Test {
   void SetUp() override {
     w = &TestWnd::Get();
     w->log.clear();
+    fw::SetBeepHandler([this] { ++beeps; });
   }
+  void TearDown() override { fw::SetBeepHandler(nullptr); }
   fw::RadioButton& Radio(const char* name) { return w->Named<fw::RadioButton>(name); }
   fw::TextField& Field(const char* name) { return w->Named<fw::TextField>(name); }
   QLineEdit* Edit(const char* name) { return static_cast<QLineEdit*>(Field(name).Widget()); }
   TestWnd* w = nullptr;
+  int beeps = 0;
 };
 
 TEST_F(Framework, BuildsFromTheTableInOrderWithoutRunningHandlers) {
@@ -233,25 +240,123 @@ TEST_F(Framework, EditedRunsOnEveryChangeByTheUserAndNeverForTextFromCode) {
   EXPECT_TRUE(w->edits.empty());
 }
 
-TEST_F(Framework, LimitTextBoundsTypingAndPastingButNotTextFromCode) {
+// An edit of the limited field, which holds `before` with the characters from `from` on (as many
+// as `selected`) selected; its limit is 4 unless the case says otherwise.
+struct LimitCase {
+  const char* name;
+  const char* before;
+  int from, selected;
+  std::function<void(QLineEdit*)> edit;
+  const char* after;
+  int beeps;
+  int limit = 4;
+};
+
+void Typed(QLineEdit* edit, const char* text) {
+  QTest::keyClicks(edit, text);
+}
+void Pasted(QLineEdit* edit, const char* text) {
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+const LimitCase kLimitCases[] = {
+    {"typing stops at the limit", "", 0, 0, [](QLineEdit* e) { Typed(e, "123456"); }, "1234", 0},
+    {"typing stops at the limit of 6", "", 0, 0, [](QLineEdit* e) { Typed(e, "-.12345"); },
+     "-.1234", 0, 6},
+    {"Backspace shortens a text longer than the limit", "123456", 6, 0,
+     [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Backspace); }, "12345", 0},
+    {"Delete shortens it", "123456", 0, 0, [](QLineEdit* e) { QTest::keyClick(e, Qt::Key_Delete); },
+     "23456", 0},
+    {"a key over a selected character keeps its length", "123456", 1, 1,
+     [](QLineEdit* e) { Typed(e, "7"); }, "173456", 0},
+    {"a key that lengthens it is refused", "123456", 6, 0, [](QLineEdit* e) { Typed(e, "7"); },
+     "123456", 0},
+    {"a key over a selection in a full field", "1234", 1, 1, [](QLineEdit* e) { Typed(e, "9"); },
+     "1934", 0},
+    {"a paste that fits", "12", 2, 0, [](QLineEdit* e) { Pasted(e, "34"); }, "1234", 0},
+    {"a paste that does not fit", "12", 2, 0, [](QLineEdit* e) { Pasted(e, "345"); }, "12", 1},
+    {"a paste too long for an empty field", "", 0, 0, [](QLineEdit* e) { Pasted(e, "98765"); }, "",
+     1},
+    {"a paste into a full field", "1234", 1, 0, [](QLineEdit* e) { Pasted(e, "9"); }, "1234", 1},
+    {"a paste over a selection that fits", "1234", 1, 2, [](QLineEdit* e) { Pasted(e, "56"); },
+     "1564", 0},
+    {"a paste over a selection that does not fit", "1234", 1, 2,
+     [](QLineEdit* e) { Pasted(e, "567"); }, "1234", 1},
+    {"a paste that shortens a text longer than the limit", "123456", 1, 2,
+     [](QLineEdit* e) { Pasted(e, "9"); }, "19456", 0},
+};
+
+TEST_F(Framework, TheLimitRefusesOnlyTypingOrPastingPastItAndAPasteWhole) {
+  fw::TextField& field = Field("limited");
+  QLineEdit* edit = Edit("limited");
+  for (const LimitCase& c : kLimitCases) {
+    SCOPED_TRACE(c.name);
+    field.SetLimitText(c.limit);
+    field.SetText(c.before);
+    edit->setSelection(c.from, c.selected);
+    beeps = 0;
+    c.edit(edit);
+    EXPECT_EQ(field.Text(), c.after);
+    EXPECT_EQ(beeps, c.beeps) << "a refused paste beeps, a refused key does not";
+  }
+  field.SetText("+12345.678");
+  EXPECT_EQ(field.Text(), "+12345.678") << "text from code is never cut";
+}
+
+// An undo brings back a text the field held, whatever the limit is now; after it, and after a
+// redo, the limit still holds.
+TEST_F(Framework, AnUndoBringsATextBackWholeAndTheLimitHoldsAfterItAndAfterARedo) {
   fw::TextField& field = Field("limited");
   QLineEdit* edit = Edit("limited");
   field.SetFocus();
-  QTest::keyClicks(edit, "123456");
-  EXPECT_EQ(field.Text(), "1234");
-  field.SetText("");
-  QGuiApplication::clipboard()->setText("98765");
-  edit->paste();
-  EXPECT_EQ(field.Text(), "9876") << "a paste is cut short to the limit";
-  edit->setCursorPosition(1);
-  edit->paste();
-  EXPECT_EQ(field.Text(), "9876") << "a full field takes nothing more";
-  field.SetText("+12345.678");
-  EXPECT_EQ(field.Text(), "+12345.678");
+  auto expectLimitHolds = [&](const char* text) {
+    EXPECT_EQ(field.Text(), text);
+    Typed(edit, "7");
+    EXPECT_EQ(field.Text(), text) << "a key past the limit";
+  };
+  field.SetText("123456");
+  edit->end(false);
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keySequence(edit, QKeySequence::Undo);
+  expectLimitHolds("123456");
+  QTest::keyClick(edit, Qt::Key_Backspace);
+  QTest::keySequence(edit, QKeySequence::Undo);
+  QTest::keySequence(edit, QKeySequence::Redo);
+  expectLimitHolds("12345");
+  // What was typed under a limit of 6 and undone is not done again under 4.
   field.SetLimitText(6);
   field.SetText("");
-  QTest::keyClicks(edit, "-.12345");
-  EXPECT_EQ(field.Text(), "-.1234");
+  Typed(edit, "123456");
+  QTest::keySequence(edit, QKeySequence::Undo);
+  ASSERT_EQ(field.Text(), "");
+  field.SetLimitText(4);
+  QTest::keySequence(edit, QKeySequence::Redo);
+  Typed(edit, "12345");
+  EXPECT_EQ(field.Text(), "1234");
+  EXPECT_EQ(beeps, 0);
+}
+
+// A drop is refused as a whole: the source of a moved text must keep it.
+TEST_F(Framework, ADropThatDoesNotFitIsRefusedToItsSource) {
+  fw::TextField& field = Field("limited");
+  for (const auto& [before, after, accepted] :
+       {std::tuple{"1234", "1234", false}, std::tuple{"12", "125", true}}) {
+    field.SetText(before);
+    QMimeData data;
+    data.setText("5");
+    const QPoint at(field.Widget()->width() - 4, field.Widget()->height() / 2);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Widget(), &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Widget(), &move);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field.Widget(), &drop);
+    EXPECT_EQ(field.Text(), after);
+    EXPECT_EQ(drop.isAccepted(), accepted) << before;
+  }
+  EXPECT_EQ(beeps, 1);
 }
 
 TEST_F(Framework, OneInstancePerClassAndANewOneAfterAClose) {

@@ -424,4 +424,100 @@ TEST_F(InputFilters, AKeyOrAPasteAfterARealResultHidesIt) {
   }
 }
 
+// The four fields that hold r under Related and an N under Independent keep an r typed under
+// Related when the design changes, longer than the N's limit of 4; the user can still shorten it.
+TEST_F(InputFilters, BackspaceAndDeleteShortenAnRLeftLongerThanTheLimitOfAnN) {
+  struct Case {
+    FieldOf field;
+    int tab;
+    RadioOf related, independent;
+  };
+  const Case cases[] = {
+      {&ControlWnd::n2fld, 0, &ControlWnd::RBtn, &ControlWnd::IBtn},
+      {&ControlWnd::n2fld1, 1, &ControlWnd::RBtn1, &ControlWnd::IBtn1},
+      {&ControlWnd::n22fld, 2, &ControlWnd::RBtn2, &ControlWnd::IBtn2},
+      {&ControlWnd::n4fld2, 4, &ControlWnd::RBtn4, &ControlWnd::IBtn4},
+  };
+  for (const Case& c : cases) {
+    EnterTab(c.tab);
+    fw::TextField& field = (W().*c.field)();
+    SCOPED_TRACE(field.Name());
+    (W().*c.related)().SetValue(true);
+    Type(field, "-0.960");
+    (W().*c.independent)().SetValue(true);
+    ASSERT_EQ(field.LimitText(), 4);
+    ASSERT_EQ(field.Text(), "-0.960");
+    Key(field, Qt::Key_End);
+    Key(field, Qt::Key_Backspace);
+    EXPECT_EQ(field.Text(), "-0.96");
+    Key(field, Qt::Key_Home);
+    Key(field, Qt::Key_Delete);
+    EXPECT_EQ(field.Text(), "0.96");
+    Key(field, Qt::Key_End);
+    Type(field, "5");
+    EXPECT_EQ(field.Text(), "0.96") << "a key past the limit is still refused";
+  }
+  EXPECT_EQ(beeps, 0);
+}
+
+// Each way of pasting, into a field that holds "12" with the cursor at its end.
+struct PasteCase {
+  const char* name;
+  std::function<void(ControlWnd&, fw::TextField&, const char*)> paste;
+};
+
+const PasteCase kPastes[] = {
+    {"Ctrl+V",
+     [](ControlWnd&, fw::TextField& f, const char* text) {
+       QGuiApplication::clipboard()->setText(text);
+       Key(f, Qt::Key_V, Qt::ControlModifier);
+     }},
+    {"Edit menu Paste",
+     [](ControlWnd& w, fw::TextField&, const char* text) {
+       QGuiApplication::clipboard()->setText(text);
+       TriggerMenuItem(w, "EditPaste");
+     }},
+    {"drop", [](ControlWnd&, fw::TextField& f, const char* text) { Drop(f, text); }},
+};
+
+// A paste cut short to the limit would be another number: 12000 would become 1200.
+TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResultOnShow) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  const std::pair<FieldOf, const char*> tooLong[] = {
+      {&ControlWnd::n1fld, "12000"},
+      {&ControlWnd::m1fld, "123456789012345"},
+  };
+  for (const PasteCase& paste : kPastes) {
+    for (const auto& [fieldOf, text] : tooLong) {
+      EnterTab(0);
+      Fill({{&W().m1fld(), "12"},
+            {&W().sd1fld(), "13.872"},
+            {&W().n1fld(), "12"},
+            {&W().m2fld(), "10"},
+            {&W().sd2fld(), "13.995"},
+            {&W().n2fld(), "14"}});
+      Press(W().CalcBtn());
+      const ShownResult before = Shown(W().tfld(), W().dffld(), W().pfld());
+      ASSERT_EQ(before.df, "24");
+      fw::TextField& field = (W().*fieldOf)();
+      SCOPED_TRACE(paste.name + (", " + field.Name()));
+      field.SetFocus();
+      Key(field, Qt::Key_End);
+      const int beepsBefore = beeps;
+      paste.paste(W(), field, text);
+      EXPECT_EQ(field.Text(), "12");
+      EXPECT_EQ(beeps, beepsBefore + 1);
+      const ShownResult after = Shown(W().tfld(), W().dffld(), W().pfld());
+      EXPECT_EQ(after.statistic + after.df + after.p, before.statistic + before.df + before.p);
+      EXPECT_TRUE(after.statisticShown && after.dfShown && after.pShown);
+      // A paste that fits is taken as it is, through no filter: "." is no key of an N.
+      paste.paste(W(), field, ".5");
+      EXPECT_EQ(field.Text(), "12.5");
+      EXPECT_EQ(beeps, beepsBefore + 1);
+      EXPECT_FALSE(W().tfld().Visible()) << "an edit hides the result";
+    }
+  }
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QTest>
 #include <string>
 
 #include "support/panel_fixture.h"
@@ -104,6 +105,34 @@ TEST_F(ResultFields, ATextCutAtTheSmallestFontShowsAMarkWhereItIsCut) {
   EXPECT_FALSE(Placement(field()).FromStart());
   W().m1fld().SetFocus();
   EXPECT_TRUE(Placement(field()).FromStart());
+}
+
+// A result is one number: a double-click anywhere in it selects all of it, so that a copy takes
+// the whole number. An input keeps the usual selection of a word.
+TEST_F(ResultFields, ADoubleClickSelectsAWholeResultAndAWordOfAnInput) {
+  Fill({{&W().m1fld(), "99.67"},
+        {&W().sd1fld(), "13.872"},
+        {&W().n1fld(), "12"},
+        {&W().m2fld(), "102.0"},
+        {&W().sd2fld(), "13.995"},
+        {&W().n2fld(), "14"}});
+  Press(W().CalcBtn());
+  ASSERT_EQ(W().tfld().Text(), "-0.425");
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  auto doubleClick = [](fw::TextField& field, int x) {
+    QTest::mouseDClick(field.Widget(), Qt::LeftButton, {}, QPoint(x, field.Widget()->height() / 2));
+    return static_cast<QLineEdit*>(field.Widget())->selectedText().toStdString();
+  };
+  for (fw::TextField* result : {&W().tfld(), &W().dffld(), &W().pfld()}) {
+    const TextPlacement at = Placement(*result);
+    for (int x : {at.start + 2, (at.start + at.end) / 2, at.end - 2}) {
+      EXPECT_EQ(doubleClick(*result, x), result->Text()) << result->Name() << " at " << x;
+    }
+  }
+  W().m1fld().SetText(".2710");
+  const TextPlacement at = Placement(W().m1fld());
+  EXPECT_EQ(doubleClick(W().m1fld(), at.end - 2), "2710");
 }
 
 }  // namespace
