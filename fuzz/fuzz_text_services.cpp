@@ -1,5 +1,5 @@
-// Val, Format and the N rule on arbitrary text: they must never crash, hang or give a number that
-// the panels could not show.
+// Val, Format, the exponent form of a too long result and the N rule on arbitrary text: they must
+// never crash, hang or give a number that the panels could not show.
 
 #include <cmath>
 #include <cstddef>
@@ -39,6 +39,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(IsStatisticText(statistic));
   if (std::isfinite(value) && std::fabs(value) < 1e12) {
     Require(std::fabs(fw::Val(statistic) - value) <= 0.0005 + std::fabs(value) * 1e-15);
+  }
+  // A statistic too long for its field is shown in exponent form, which reads as the statistic to
+  // within half its last digit and keeps its sign.
+  fw::ExponentForm(text, 4);
+  if (std::isfinite(value) && std::fabs(value) < 1e300) {
+    for (int digits : {1, 4, 9, 17}) {
+      const std::string shorter = fw::ExponentForm(statistic, digits);
+      Require(!shorter.empty() && shorter[0] == statistic[0]);
+      const double power = fw::Val(shorter.substr(shorter.find('E') + 1));
+      const double lastDigit = std::pow(10.0, power - digits + 1);
+      // Both texts read to the nearest double, which may lie a little off either.
+      const double slack = std::fabs(value) * 4e-16;
+      Require(std::fabs(fw::Val(shorter) - fw::Val(statistic)) <= lastDigit / 2 + slack);
+    }
   }
   if (value >= 0 && value < 1) {
     const std::string p = fw::Format(value, ".0000");

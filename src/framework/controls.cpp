@@ -27,6 +27,7 @@
 #include "framework/control_spec.h"
 #include "framework/qt_detail.h"
 #include "framework/services.h"
+#include "framework/text_services.h"
 
 namespace fw {
 namespace detail {
@@ -118,16 +119,27 @@ class LineEdit : public QLineEdit {
   void KeepOwnFont() { ownFont_ = font(); }
 
   // Shows text just set from code; a read-only field shows it from its first character, as
-  // large as it fits in the field's alignment.
+  // large as it fits in the field's alignment. A number too long for the field even at the
+  // smallest font is shown in exponent form with as many digits as fit, so that no cut run of
+  // digits reads as another number; any other text that long is cut with a mark. Either way the
+  // whole text becomes the tooltip.
   void ShowAssigned() {
+    const QString assigned = text();
     QFont font = ownFont_;
+    bool abridged = false;
     if (isReadOnly()) {
-      while (!Aligned(font) && font.pixelSize() > kSmallestTextPixels) {
-        font.setPixelSize(font.pixelSize() - 1);
+      font = LargestAligned(assigned, kSmallestTextPixels);
+      if (!Whole(assigned, font)) {
+        abridged = true;
+        if (const QString shorter = ExponentFormThatFits(assigned); !shorter.isEmpty()) {
+          setText(shorter);
+          font = LargestAligned(shorter, kSmallestTextPixels);
+        }
       }
     }
     setFont(font);
-    SetCut(isReadOnly() && !Whole(font));
+    cut_ = isReadOnly() && !Whole(text(), font);
+    SetWholeTextTooltip(abridged ? assigned : QString());
     if (isReadOnly()) setCursorPosition(0);
   }
 
@@ -185,27 +197,54 @@ class LineEdit : public QLineEdit {
         .marginsRemoved(textMargins());
   }
 
-  int TextWidth(const QFont& font) const {
-    return qRound(QFontMetricsF(font).horizontalAdvance(text()));
+  static int TextWidth(const QString& text, const QFont& font) {
+    return qRound(QFontMetricsF(font).horizontalAdvance(text));
   }
   // Whether the text in this font takes its place in the field's alignment: the room that
   // QLineEdit leaves it, with the cursor's pixel, before it scrolls the text.
-  bool Aligned(const QFont& font) const {
-    return TextWidth(font) + 1 <= Contents().width() - 2 * kLineEditTextMargin;
+  bool Aligned(const QString& text, const QFont& font) const {
+    return TextWidth(text, font) + 1 <= Contents().width() - 2 * kLineEditTextMargin;
   }
   // Whether the text in this font, shown from its first character, ends within the field.
-  bool Whole(const QFont& font) const {
-    return TextWidth(font) <= Contents().width() - kLineEditTextMargin;
+  bool Whole(const QString& text, const QFont& font) const {
+    return TextWidth(text, font) <= Contents().width() - kLineEditTextMargin;
   }
 
-  void SetCut(bool cut) {
-    if (cut && !cut_) ownTooltip_ = toolTip();
-    if (cut) {
-      setToolTip(text());
-    } else if (cut_) {
+  // The field's own font, or the largest smaller one down to the given size in which the text
+  // takes its place.
+  QFont LargestAligned(const QString& text, int smallestPixels) const {
+    QFont font = ownFont_;
+    while (!Aligned(text, font) && font.pixelSize() > smallestPixels) {
+      font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
+  }
+
+  // The number in exponent form with the most significant digits that take their place in the
+  // field at the smallest font; empty when the text is no number or no form of it fits.
+  QString ExponentFormThatFits(const QString& number) const {
+    constexpr int kMostDigits = 17;  // as many as a double holds
+    const std::string whole = FromQt(number);
+    QFont smallest = ownFont_;
+    smallest.setPixelSize(kSmallestTextPixels);
+    for (int digits = kMostDigits; digits >= 1; --digits) {
+      const QString shorter = ToQt(ExponentForm(whole, digits));
+      if (shorter.isEmpty()) return {};
+      if (Aligned(shorter, smallest)) return shorter;
+    }
+    return {};
+  }
+
+  // The whole text as the tooltip while the field shows less of it; the field's own tooltip
+  // otherwise.
+  void SetWholeTextTooltip(const QString& whole) {
+    if (!whole.isEmpty() && !abridged_) ownTooltip_ = toolTip();
+    if (!whole.isEmpty()) {
+      setToolTip(whole);
+    } else if (abridged_) {
       setToolTip(ownTooltip_);
     }
-    cut_ = cut;
+    abridged_ = !whole.isEmpty();
   }
 
   // An ellipsis after the last character that fits whole, over whatever follows it.
@@ -230,6 +269,7 @@ class LineEdit : public QLineEdit {
   TextField& field_;
   QFont ownFont_;
   QString ownTooltip_;
+  bool abridged_ = false;  // the field shows less than its whole text, which is the tooltip
   bool cut_ = false;
   bool typing_ = false;
 };
@@ -425,8 +465,8 @@ void TextField::SetText(const std::string& text) {
   auto* edit = static_cast<LineEdit*>(Widget());
   assigning_ = true;
   edit->setText(ToQt(text));
+  edit->ShowAssigned();  // may put a shorter form in its place, which the limit must not cut
   assigning_ = false;
-  edit->ShowAssigned();
 }
 
 void TextField::SetLimitText(int limit) {

@@ -74,8 +74,10 @@ class TextField : public Control {
   std::string Text() const;
   // Text set from code is never cut to the field's limit. A read-only field shows it from its
   // first character: in its own font when it fits, else in the largest smaller one down to
-  // 8 pixels that fits; text that does not fit even then is cut at the right with a mark and
-  // becomes the field's tooltip. It stays whole for selecting and copying.
+  // 8 pixels that fits. A number that does not fit even then takes its place in exponent form
+  // with as many digits as fit ("+2.469E+11"), which Text() then returns, so that what is shown
+  // is what is copied; other text is cut at the right with a mark and stays whole for selecting
+  // and copying. Either way the whole text assigned becomes the field's tooltip.
   void SetText(const std::string& text);
   // The most characters the user can type or paste; 0 for no limit. A lower limit leaves a
   // longer text as it is, and the user can still shorten it.

@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -66,7 +67,63 @@ double OutOfRangeValue(std::string_view number) {
   return strtod_l(copy.c_str(), nullptr, cLocale);
 }
 
+// One number of ExponentForm; "" when the text is not a plain decimal number.
+std::string OneInExponentForm(std::string_view number, int digits) {
+  std::string sign;
+  if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
+    sign = number[0];
+    number.remove_prefix(1);
+  }
+  const size_t point = number.find('.');
+  const std::string_view integer = number.substr(0, point);
+  const std::string_view fraction =
+      point == std::string_view::npos ? std::string_view() : number.substr(point + 1);
+  std::string all = std::string(integer) + std::string(fraction);
+  if (all.empty() || !std::all_of(all.begin(), all.end(), IsDigit)) return "";
+  const size_t first = all.find_first_not_of('0');
+  // The power of ten of the first significant digit; a zero is written with the power 0.
+  long exponent = first == std::string::npos
+                      ? 0
+                      : static_cast<long>(integer.size()) - 1 - static_cast<long>(first);
+  std::string significant = first == std::string::npos ? "" : all.substr(first);
+  significant.resize(static_cast<size_t>(digits) + 1, '0');
+  const bool roundUp = significant.back() >= '5';
+  significant.pop_back();
+  for (size_t i = significant.size(); roundUp && i-- > 0;) {
+    if (significant[i] != '9') {
+      ++significant[i];
+      break;
+    }
+    significant[i] = '0';
+    if (i == 0) {  // 9.99 rounded up to 10.0: one more power of ten
+      significant.insert(0, 1, '1');
+      significant.pop_back();
+      ++exponent;
+    }
+  }
+  std::string text = sign + significant.substr(0, 1);
+  if (digits > 1) text += "." + significant.substr(1);
+  const std::string power = std::to_string(exponent < 0 ? -exponent : exponent);
+  return text + (exponent < 0 ? "E-" : "E+") + (power.size() < 2 ? "0" : "") + power;
+}
+
 }  // namespace
+
+std::string ExponentForm(const std::string& number, int digits) {
+  if (digits < 1) return "";
+  std::string text;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = number.find(',', start);
+    const std::string one =
+        OneInExponentForm(std::string_view(number).substr(start, comma - start), digits);
+    if (one.empty()) return "";
+    text += one;
+    if (comma == std::string::npos) return text;
+    text += ",";
+    start = comma + 1;
+  }
+}
 
 std::string Format(double v, const std::string& mask) {
   const Mask m = ParseMask(mask);

@@ -12,6 +12,13 @@ namespace fw {
 // ".5407" (no digit before the point below 1). Infinities give "+INF"/"-INF", NaN "NaN".
 std::string Format(double v, const std::string& mask);
 
+// A plain decimal number as Format writes it (an optional sign, digits, an optional point and
+// digits) in exponent form with the given number of significant digits, rounded half away from
+// zero on the text's own digits, its sign kept as the text has it: "+246913578000.000" with 4
+// digits gives "+2.469E+11". Numbers joined by "," (two degrees of freedom) are each written so.
+// Text that is not such a number gives "".
+std::string ExponentForm(const std::string& number, int digits);
+
 // The number at the start of the text: leading blanks and tabs skipped, then the longest prefix
 // that reads as a decimal number; the rest is ignored; no number gives 0.
 double Val(const std::string& text);

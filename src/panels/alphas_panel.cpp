@@ -77,6 +77,7 @@ std::optional<TestResult> Related(ControlWnd& w) {
   constexpr const char* kAlphaEach =
       "Coefficient alpha for each sample must range from .0001 to .9999";
   check.Check(OutsideNRange(n), w.n4fld1(), panels::kNEachSample)
+      .Check(n < 3, w.n4fld1(), panels::kNThree)
       .Check(panels::OutsideUnitRange(a1), w.a1fld(), kAlphaEach)
       .Check(panels::OutsideUnitRange(a2), w.a2fld(), kAlphaEach)
       .Check(panels::OutsideUnitRange(std::abs(r)), w.n4fld2(),

@@ -29,6 +29,9 @@ inline bool OutsideNRange(std::int64_t n) {
   return n < 2 || n > 9999;
 }
 inline constexpr const char* kNEachSample = "N for each sample must range from 2-9999";
+// The two related tests of a variance and an alpha have N - 2 degrees of freedom: with N 2 they
+// would show t 0 and p .9999 whatever the values.
+inline constexpr const char* kNThree = "N must be at least 3 for this test";
 
 // The range of an alpha, a proportion, an AUC and the size of a correlation: .0001 and .9999
 // pass.

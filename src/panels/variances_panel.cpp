@@ -84,6 +84,7 @@ std::optional<TestResult> Related(ControlWnd& w) {
   const std::int64_t n = CountInput(w.n1fld1());
   const double r = NumberInput(w.n2fld1());
   check.Check(OutsideNRange(n), w.n1fld1(), "N must range from 2-9999")
+      .Check(n < 3, w.n1fld1(), panels::kNThree)
       .Check(std::abs(r) > 1.0, w.n2fld1(), "Correlation must range from -1.00 thru +1.00");
   CheckNotNegative(check, w, v1, v2);
   if (check.Failed()) return std::nullopt;

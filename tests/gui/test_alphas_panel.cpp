@@ -49,7 +49,7 @@ TEST_F(AlphasPanel, WorkedExamplesTypedIntoTheFields) {
       // Equal alphas: the first df is that of test 2, and the two-sided p stays below 1.
       {kIndependent, ".80", ".80", "2", "101", "+1.000", "100,1", ".6394"},
       {kIndependent, ".80", ".80", "101", "2", "+1.000", "1,100", ".6394"},
-      {kRelated, ".80", ".72", "2", ".50", "+0.000", "0", ".9999"},
+      {kRelated, ".80", ".72", "3", ".50", "+0.195", "1", ".8773"},
       {kIndependent, ".9999", ".0001", "9999", "9999", "+9999.000", "9998,9998", ".0001"},
   };
   for (const Example& e : examples) {
@@ -91,6 +91,7 @@ TEST_F(AlphasPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
   constexpr const char* kSampleAlpha =
       "Coefficient alpha for each sample must range from .0001 to .9999";
   constexpr const char* kR = "Absolute value of correlation must range from .0001 to .9999";
+  constexpr const char* kNThree = "N must be at least 3 for this test";
   const CheckCase cases[] = {
       {kIndependent, "", "", "", "", "Please enter the coefficient alpha of the 1st Test", "a1fld"},
       {kIndependent, ".8", "", "", "", "Please enter the coefficient alpha of the 2nd Test",
@@ -114,6 +115,10 @@ TEST_F(AlphasPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
        "n4fld2"},
       {kRelated, "5", ".7", "1", "0", kN, "n4fld1"},
       {kRelated, "5", ".7", "10000", ".5", kN, "n4fld1"},
+      // N - 2 degrees of freedom: N 2 passes the range but has none, and is refused before the
+      // alphas and r.
+      {kRelated, ".8", ".7", "2", ".5", kNThree, "n4fld1"},
+      {kRelated, "5", ".7", "2.9", "0", kNThree, "n4fld1"},
       {kRelated, "0", "5", "50", "0", kSampleAlpha, "a1fld"},
       {kRelated, ".8", "1", "50", "0", kSampleAlpha, "a2fld"},
       {kRelated, ".8", ".7", "50", "0", kR, "n4fld2"},
@@ -141,7 +146,7 @@ TEST_F(AlphasPanel, BoundsOfNAlphaAndRPass) {
   };
   const Passing cases[] = {
       {kIndependent, ".0001", ".9999", "2", "9999"}, {kIndependent, ".9999", ".0001", "9999", "2"},
-      {kIndependent, ".8", ".7", "2.9", "3"},        {kRelated, ".0001", ".9999", "2", ".5"},
+      {kIndependent, ".8", ".7", "2.9", "3"},        {kRelated, ".0001", ".9999", "3", ".5"},
       {kRelated, ".8", ".7", "9999", ".0001"},       {kRelated, ".8", ".7", "50", "-.0001"},
       {kRelated, ".8", ".7", "50", ".9999"},         {kRelated, ".8", ".7", "50", "-.9999"},
   };
@@ -177,6 +182,32 @@ TEST_F(AlphasPanel, DesignsRelabelTheSecondFieldAndTheStatistic) {
   EXPECT_EQ(W().n4fld2().LimitText(), 4);
   EXPECT_FALSE(W().SepLine7().Visible() || W().SepLine8().Visible());
   EXPECT_TRUE(W().n4fld2().Visible() && W().n4text2().Visible());
+}
+
+// With N 2 the related test would have 0 degrees of freedom and show t 0 and p .9999 whatever
+// the alphas; N 3, the smallest with one, gives Student's t with 1 df.
+TEST_F(AlphasPanel, TheRelatedTestRefusesTwoSubjectsAndTakesThree) {
+  Choose(kRelated);
+  Type(W().a1fld(), ".9");
+  Type(W().a2fld(), ".1");
+  Type(W().n4fld1(), "2");
+  Type(W().n4fld2(), ".5");
+  W().CalcBtn4().SetFocus();
+  Calculate();
+  EXPECT_EQ(messages, std::vector<std::string>{"N must be at least 3 for this test"});
+  EXPECT_EQ(FocusedName(), "n4fld1");
+  EXPECT_FALSE(AnyResultShown());
+
+  QTest::keyClick(W().n4fld1().Widget(), Qt::Key_Backspace);
+  Type(W().n4fld1(), "3");
+  ASSERT_EQ(W().n4fld1().Text(), "3");
+  messages.clear();
+  Calculate();
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  const double t = (0.9 - 0.1) / std::sqrt(4 * (1 - 0.9) * (1 - 0.1) * (1 - 0.5 * 0.5));
+  EXPECT_EQ(Result().statistic, SignedThreeDecimals(t));
+  EXPECT_EQ(Result().df, "1");
+  EXPECT_TRUE(PAgrees(Result().p, ExactTwoTailedT(t, 1))) << Result().p;
 }
 
 TEST_F(AlphasPanel, AValueLeftInTheSecondFieldIsReadUnderTheNewDesign) {

@@ -1,6 +1,7 @@
 // The result fields: a statistic too long for its 80-pixel field shows from its first character,
-// in a smaller font where that makes it fit, with the whole text as a tooltip and a mark at the
-// cut where it still does not; every text that fits looks as it always did.
+// in a smaller font where that makes it fit, and in exponent form with as many digits as fit
+// where it still does not, with the whole text as a tooltip; every text that fits looks as it
+// always did.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,12 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <cmath>
+#include <regex>
 #include <string>
+#include <vector>
 
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 
 namespace {
@@ -26,14 +31,16 @@ class ResultFields : public PanelTest {
   fw::TextField& field() { return W().tfld(); }
   QLineEdit* edit() { return static_cast<QLineEdit*>(field().Widget()); }
 
-  // A plain line edit dressed as the field, showing the text as the field would have before.
-  QImage PlainLook(const std::string& text, bool fromStart = false) {
-    QLineEdit plain(edit()->parentWidget());
-    plain.setFont(edit()->font());
-    plain.setAlignment(edit()->alignment());
-    plain.setPalette(edit()->palette());
+  // A plain line edit dressed as the field (tfld unless another is given), showing the text as
+  // the field would have before.
+  QImage PlainLook(const std::string& text, bool fromStart = false, QLineEdit* like = nullptr) {
+    if (!like) like = edit();
+    QLineEdit plain(like->parentWidget());
+    plain.setFont(like->font());
+    plain.setAlignment(like->alignment());
+    plain.setPalette(like->palette());
     plain.setReadOnly(true);
-    plain.resize(edit()->size());
+    plain.resize(like->size());
     plain.setText(QString::fromStdString(text));
     if (fromStart) plain.setCursorPosition(0);
     return plain.grab().toImage();
@@ -47,8 +54,34 @@ std::string Statistic(int length) {
   return (length % 2 ? "+" : "-") + digits + ".964";
 }
 
-TEST_F(ResultFields, ALongStatisticShowsFromItsFirstCharacterAndStaysWhole) {
+// The numbers of a text in exponent form, one for each part joined by ",". Each part must be a
+// sign (where the fixed form has one), a digit, a point and digits (unless only one digit fits),
+// "E", the exponent's sign and two or three digits; otherwise there are none.
+struct ExponentPart {
+  double value;
+  int significantDigits;
+  int exponent;
+};
+std::vector<ExponentPart> ExponentParts(const std::string& shown, bool signed_) {
+  const std::regex form(signed_ ? R"([+-](\d)(?:\.(\d+))?E([+-]\d{2,3}))"
+                                : R"((\d)(?:\.(\d+))?E([+-]\d{2,3}))");
+  std::vector<ExponentPart> parts;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = shown.find(',', start);
+    const std::string part = shown.substr(start, comma - start);
+    std::smatch m;
+    if (!std::regex_match(part, m, form)) return {};
+    parts.push_back({ReadNumber(part), 1 + static_cast<int>(m[2].length()),
+                     static_cast<int>(ReadNumber(m[3].str()))});
+    if (comma == std::string::npos) return parts;
+    start = comma + 1;
+  }
+}
+
+TEST_F(ResultFields, ALongStatisticShowsFromItsFirstCharacterAndFitsWhole) {
   const int ownPixels = edit()->font().pixelSize();
+  bool shortened = false;
   for (int length = 10; length <= 25; ++length) {
     const std::string text = Statistic(length);
     SCOPED_TRACE(text);
@@ -56,20 +89,26 @@ TEST_F(ResultFields, ALongStatisticShowsFromItsFirstCharacterAndStaysWhole) {
     const TextPlacement at = Placement(field());
     EXPECT_TRUE(at.FromStart()) << "the text starts at " << at.start << ", the field at "
                                 << at.left;
+    EXPECT_TRUE(at.Whole()) << "a number is never cut";
     const int pixels = edit()->font().pixelSize();
     EXPECT_LE(pixels, ownPixels);
     EXPECT_GE(pixels, 8) << "no smaller than can be read";
-    if (at.Whole()) {
+    if (field().Text() == text) {
+      EXPECT_FALSE(shortened) << "a longer number was shortened, this one is not";
       EXPECT_EQ(field().HelpTag(), "") << "a text on show whole needs no tooltip";
     } else {
-      EXPECT_EQ(pixels, 8) << "a text is cut only at the smallest font";
+      shortened = true;
+      EXPECT_EQ(pixels, 8)
+          << "a number is shortened only when it does not fit at the smallest font";
+      EXPECT_EQ(ExponentParts(field().Text(), true).size(), 1u) << field().Text();
       EXPECT_EQ(field().HelpTag(), text);
     }
-    EXPECT_EQ(field().Text(), text);
     edit()->selectAll();
     edit()->copy();
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text) << "copied whole";
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), field().Text())
+        << "copied as shown";
   }
+  EXPECT_TRUE(shortened) << "the longest numbers do not fit at any font";
   field().SetText("+1.234");
   EXPECT_EQ(edit()->font().pixelSize(), ownPixels);
   EXPECT_EQ(field().HelpTag(), "");
@@ -84,9 +123,101 @@ TEST_F(ResultFields, EveryTextThatFitsLooksAsBefore) {
   }
 }
 
+// A number in exponent form: the sign of the fixed form, the most significant digits, correctly
+// rounded, that fit, painted whole with no cut mark, copied as shown, and the fixed form as the
+// tooltip. Magnitudes from what the Means panel gives for a mean of 123456789 and an SD of .001 to
+// what only a pasted value could give, negative ones, a rounding that carries into a new power of
+// ten, and a p and a pair of degrees of freedom, should they ever be that long.
+TEST_F(ResultFields, ANumberTooLongAtTheSmallestFontShowsInExponentForm) {
+  struct Case {
+    fw::TextField& field;
+    std::string fixed;
+    std::vector<double> exact;
+  };
+  auto statistic = [&](double t) { return Case{W().tfld(), SignedThreeDecimals(t), {t}}; };
+  const Case cases[] = {
+      statistic(2.46913578e11),
+      statistic(18257418455000.37),
+      statistic(1.8257418455e17),
+      statistic(-1.8257418455e17),
+      statistic(1e300),
+      statistic(-9.87654321e300),
+      statistic(99999999999999.984375),
+      Case{W().pfld(), FixedText(1.5e20, 4), {1.5e20}},
+      Case{W().dffld(),
+           "123456789012345678,98765432109876543",
+           {123456789012345678.0, 98765432109876543.0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fixed);
+    auto* edit = static_cast<QLineEdit*>(c.field.Widget());
+    c.field.SetVisible(true);
+    c.field.SetEnabled(true);
+    c.field.SetText(c.fixed);
+    const std::string shown = c.field.Text();
+    const bool hasSign = c.fixed[0] == '+' || c.fixed[0] == '-';
+    const std::vector<ExponentPart> parts = ExponentParts(shown, hasSign);
+    ASSERT_EQ(parts.size(), c.exact.size()) << shown << " is not in exponent form";
+    if (hasSign) EXPECT_EQ(shown[0], c.fixed[0]) << shown;
+    for (size_t i = 0; i < parts.size(); ++i) {
+      const ExponentPart& part = parts[i];
+      const double lastDigit = std::pow(10.0, part.exponent - part.significantDigits + 1);
+      EXPECT_LE(std::fabs(part.value - c.exact[i]), lastDigit / 2 * (1 + 1e-12))
+          << shown << " reads as " << part.value;
+      EXPECT_GE(part.significantDigits, c.exact.size() == 1 ? 6 : 2) << "as many as fit: " << shown;
+    }
+    EXPECT_EQ(c.field.HelpTag(), c.fixed);
+    EXPECT_TRUE(Placement(c.field).Whole());
+    EXPECT_EQ(edit->grab().toImage(), PlainLook(shown, false, edit))
+        << "painted as it reads, uncut";
+    edit->selectAll();
+    edit->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), shown);
+  }
+  field().SetText("+2.469");
+  EXPECT_EQ(field().Text(), "+2.469");
+  EXPECT_EQ(field().HelpTag(), "") << "a text that fits has no tooltip";
+}
+
+TEST_F(ResultFields, AStatisticTooLongForTheMeansFieldShowsInExponentForm) {
+  struct Case {
+    const char *mean, *population, *sd, *n;
+  };
+  W().SBtn().SetValue(true);
+  for (const Case& c :
+       {Case{"123456789", "0", ".001", "4"}, Case{"999999999", "0", ".0001", "9999"},
+        Case{"0", "999999999", ".0000001", "4"}, Case{"999999999", "0", ".00000001", "9999"}}) {
+    Fill({{&W().m1fld(), ""}, {&W().m2fld(), ""}, {&W().sd1fld(), ""}, {&W().n1fld(), ""}});
+    Type(W().m1fld(), c.mean);
+    Type(W().m2fld(), c.population);
+    Type(W().sd1fld(), c.sd);
+    Type(W().n1fld(), c.n);
+    Press(W().CalcBtn());
+    ASSERT_TRUE(messages.empty()) << LastMessage();
+    const double n = ReadNumber(c.n);
+    const double t =
+        (ReadNumber(c.mean) - ReadNumber(c.population)) / (ReadNumber(c.sd) / std::sqrt(n));
+    const std::string shown = field().Text();
+    SCOPED_TRACE(shown);
+    const std::vector<ExponentPart> parts = ExponentParts(shown, true);
+    ASSERT_EQ(parts.size(), 1u) << "not in exponent form";
+    EXPECT_EQ(shown[0], t < 0 ? '-' : '+');
+    EXPECT_LE(std::fabs(parts[0].value - t),
+              std::pow(10.0, parts[0].exponent - parts[0].significantDigits + 1) / 2 * (1 + 1e-9));
+    EXPECT_NEAR(ReadNumber(field().HelpTag()), t, std::fabs(t) * 1e-14) << field().HelpTag();
+    EXPECT_EQ(field().HelpTag().substr(field().HelpTag().size() - 4, 1), ".");
+    EXPECT_TRUE(Placement(field()).Whole());
+    EXPECT_EQ(W().pfld().Text(), ExpectedPText(ExactTwoTailedT(t, n - 1)));
+    EXPECT_EQ(W().dffld().Text(), IntText(static_cast<int>(n) - 1));
+  }
+}
+
+// Text that is no number cannot be shortened to exponent form; it is cut with a mark instead.
 TEST_F(ResultFields, ATextCutAtTheSmallestFontShowsAMarkWhereItIsCut) {
-  const std::string text = Statistic(25);
+  const std::string text = "No number is this long or this wordy";
   field().SetText(text);
+  EXPECT_EQ(field().Text(), text);
+  EXPECT_EQ(field().HelpTag(), text);
   ASSERT_FALSE(Placement(field()).Whole());
   const QImage shown = edit()->grab().toImage();
   const QImage plain = PlainLook(text, true);

@@ -53,7 +53,7 @@ TEST_F(VariancesPanel, WorkedExamplesTypedIntoTheFields) {
       {kRelated, "243.61", "65.27", "36", "-.64", "+5.366", "34", ".0001"},
       {kRelated, "10", "20", "12", "0", "+1.118", "10", ".2897"},
       {kRelated, "50", "50", "20", ".5", "+0.000", "18", ".9999"},
-      {kRelated, "65.27", "243.61", "2", ".64", "+0.000", "0", ".9999"},
+      {kRelated, "65.27", "243.61", "3", ".64", "+0.920", "1", ".5264"},
   };
   for (const Example& e : examples) {
     Press(W().ClearBtn1());
@@ -91,6 +91,7 @@ TEST_F(VariancesPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
   constexpr const char* kNEach = "N for each sample must range from 2-9999";
   constexpr const char* kNegative = "Variance must not be negative";
   constexpr const char* kCorrelation = "Correlation must range from -1.00 thru +1.00";
+  constexpr const char* kNThree = "N must be at least 3 for this test";
   const CheckCase cases[] = {
       {kIndependent, "", "", "", "", "Please enter the variance of the 1st sample", "var1Fld"},
       {kIndependent, "", "2", "5", "5", "Please enter the variance of the 1st sample", "var1Fld"},
@@ -112,6 +113,10 @@ TEST_F(VariancesPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
        "n2fld1"},
       {kRelated, "1", "2", "1", "1.0001", "N must range from 2-9999", "n1fld1"},
       {kRelated, "1", "2", "10000", ".5", "N must range from 2-9999", "n1fld1"},
+      // N - 2 degrees of freedom: N 2 passes the range but has none, and is refused before r.
+      {kRelated, "1", "1000", "2", ".5", kNThree, "n1fld1"},
+      {kRelated, "1", "2", "2.9", "5", kNThree, "n1fld1"},
+      {kRelated, "10", "20", "2", "1", kNThree, "n1fld1"},
       {kRelated, "1", "2", "5", "1.0001", kCorrelation, "n2fld1"},
       {kRelated, "-1", "2", "5", "-1.01", kCorrelation, "n2fld1"},
       {kRelated, "-1", "-2", "5", ".5", kNegative, "var1Fld"},
@@ -143,7 +148,7 @@ TEST_F(VariancesPanel, BoundsOfNAndRPass) {
   };
   for (const Passing& c :
        {Passing{kIndependent, "2", "9999", "9998,1"}, Passing{kIndependent, "9999", "2", "1,9998"},
-        Passing{kIndependent, "2.9", "3.9", "2,1"}, Passing{kRelated, "2", ".5", "0"},
+        Passing{kIndependent, "2.9", "3.9", "2,1"}, Passing{kRelated, "3", ".5", "1"},
         Passing{kRelated, "9999", "1", "9997"}, Passing{kRelated, "9999", "-1", "9997"}}) {
     Choose(c.design);
     FillAll("3", "7", c.n1, c.n2OrR);
@@ -161,8 +166,7 @@ TEST_F(VariancesPanel, ValuesThatGiveNoStatisticAreRefused) {
   };
   for (const Case& c :
        {Case{kIndependent, "0", "0", "10", "12"}, Case{kRelated, "0", "0", "10", ".5"},
-        Case{kRelated, "50", "50", "10", "1"}, Case{kRelated, "50", "50", "10", "-1"},
-        Case{kRelated, "10", "20", "2", "1"}}) {
+        Case{kRelated, "50", "50", "10", "1"}, Case{kRelated, "50", "50", "10", "-1"}}) {
     Choose(c.design);
     FillAll(c.v1, c.v2, c.n1, c.n2OrR);
     W().ClearBtn1().SetFocus();
@@ -205,8 +209,9 @@ TEST_F(VariancesPanel, AZeroDenominatorShowsAnInfiniteStatistic) {
   }
 }
 
-// A large variance over a tiny one gives an F too long for its field even in its smallest font.
-TEST_F(VariancesPanel, ALongFShowsWithItsSignAndLeadingDigits) {
+// A large variance over a tiny one gives an F too long for its field even in its smallest font:
+// it shows in exponent form, rounded, here up into the next power of ten.
+TEST_F(VariancesPanel, ALongFShowsInExponentFormWithItsSign) {
   Type(W().var1Fld(), "999999999");
   Type(W().var2Fld(), ".0001");
   Type(W().n1fld1(), "10");
@@ -214,13 +219,39 @@ TEST_F(VariancesPanel, ALongFShowsWithItsSignAndLeadingDigits) {
   Calculate();
   ASSERT_TRUE(messages.empty()) << LastMessage();
   const double f = 999999999 / 0.0001;
-  const std::string text = SignedThreeDecimals(f);
-  EXPECT_EQ(W().tfld1().Text(), text);
-  EXPECT_EQ(W().tfld1().Text().substr(0, 8), "+9999999");
+  const std::string text = W().tfld1().Text();
+  ASSERT_TRUE(text.starts_with("+1.0") && text.ends_with("E+13")) << text;
+  EXPECT_NEAR(ReadNumber(text), f, 0.5 * std::pow(10.0, 13 - (text.find('E') - 3))) << text;
   EXPECT_EQ(W().dffld1().Text(), "9,11");
   EXPECT_EQ(W().pfld1().Text(), ExpectedPText(ExactTwoSidedF(f, 9, 11)));
-  EXPECT_TRUE(Placement(W().tfld1()).FromStart());
-  EXPECT_EQ(W().tfld1().HelpTag(), text);
+  EXPECT_TRUE(Placement(W().tfld1()).Whole());
+  EXPECT_EQ(W().tfld1().HelpTag(), SignedThreeDecimals(f));
+}
+
+// With N 2 the related test would have 0 degrees of freedom and show t 0 and p .9999 whatever
+// the variances; N 3, the smallest with one, gives Student's t with 1 df.
+TEST_F(VariancesPanel, TheRelatedTestRefusesTwoPairsAndTakesThree) {
+  Choose(kRelated);
+  Type(W().var1Fld(), "1");
+  Type(W().var2Fld(), "1000");
+  Type(W().n1fld1(), "2");
+  Type(W().n2fld1(), ".5");
+  W().CalcBtn1().SetFocus();
+  Calculate();
+  EXPECT_EQ(messages, std::vector<std::string>{"N must be at least 3 for this test"});
+  EXPECT_EQ(FocusedName(), "n1fld1");
+  EXPECT_FALSE(AnyResultShown());
+
+  QTest::keyClick(W().n1fld1().Widget(), Qt::Key_Backspace);
+  Type(W().n1fld1(), "3");
+  ASSERT_EQ(W().n1fld1().Text(), "3");
+  messages.clear();
+  Calculate();
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  const double t = 999 / std::sqrt(4 * 1000 * (1 - 0.5 * 0.5));
+  EXPECT_EQ(Result().statistic, SignedThreeDecimals(t));
+  EXPECT_EQ(Result().df, "1");
+  EXPECT_TRUE(PAgrees(Result().p, ExactTwoTailedT(t, 1))) << Result().p;
 }
 
 TEST_F(VariancesPanel, AValueLeftInTheSecondFieldIsReadUnderTheNewDesign) {
