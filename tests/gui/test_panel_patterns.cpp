@@ -193,8 +193,9 @@ class PanelPatterns : public PanelTest, public ::testing::WithParamInterface<Pan
              &r.statistic, &r.df, &r.p, &r.statisticCaption, &r.dfCaption, &r.pCaption}) {
       state += control->Name() + (control->Visible() ? " shown" : " hidden") +
                (control->Enabled() ? " enabled" : " disabled");
-      if (auto* field = dynamic_cast<fw::TextField*>(control))
+      if (auto* field = dynamic_cast<fw::TextField*>(control)) {
         state += " \"" + field->Text() + "\"";
+      }
       state += "; ";
     }
     return state;
@@ -278,13 +279,15 @@ TEST_P(PanelPatterns, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
         EXPECT_FALSE(Radio("SBtn").Value());
       }
       for (const auto& [name, caption] : panel.captions) EXPECT_EQ(Caption(name), caption) << name;
-      for (const char* name : panel.shown)
+      for (const char* name : panel.shown) {
         EXPECT_TRUE(W().Named<fw::Control>(name).Visible()) << name;
+      }
       for (const char* name : panel.hidden) {
         EXPECT_FALSE(W().Named<fw::Control>(name).Visible()) << name;
       }
-      for (const auto& [name, limit] : panel.limits)
+      for (const auto& [name, limit] : panel.limits) {
         EXPECT_EQ(Field(name).LimitText(), limit) << name;
+      }
       for (const char* name : panel.untipped) EXPECT_EQ(Field(name).HelpTag(), "") << name;
       EXPECT_EQ(Module1::btn, 1);
       EXPECT_EQ(Module1::dirty, "n");
