@@ -1,5 +1,5 @@
 // The Alphas panel: both designs with their checks in order, values read under the other design
-// after a switch, Clear, and the shown p against the exact p of F and of Student's t.
+// after a switch, and the shown p against the exact p of F and of Student's t.
 
 #include <gtest/gtest.h>
 
@@ -230,52 +230,6 @@ TEST_F(AlphasPanel, AValueLeftInTheSecondFieldIsReadUnderTheNewDesign) {
   Calculate();
   EXPECT_EQ(messages, std::vector<std::string>{"N for each sample must range from 2-9999"});
   EXPECT_EQ(FocusedName(), "n4fld2") << ".50 read as N2 = 0";
-}
-
-TEST_F(AlphasPanel, ClearAfterRelatedRestoresTheIndependentPanel) {
-  W().RBtn4().SetValue(true);
-  FillAll(".80", ".72", "100", ".50");
-  Calculate();
-  ASSERT_TRUE(W().tfld4().Visible());
-  W().CalcBtn4().SetFocus();
-  Press(W().ClearBtn4());
-  for (fw::TextField* field : {&W().a1fld(), &W().a2fld(), &W().n4fld1(), &W().n4fld2(),
-                               &W().tfld4(), &W().dffld4(), &W().pfld4()}) {
-    EXPECT_EQ(field->Text(), "") << field->Name();
-  }
-  EXPECT_FALSE(AnyResultShown());
-  EXPECT_EQ(W().ttext4().Caption(), "F");
-  EXPECT_EQ(W().n4text2().Caption(), "N");
-  EXPECT_FALSE(W().SepLine7().Visible() || W().SepLine8().Visible());
-  EXPECT_EQ(W().n4fld2().LimitText(), 4);
-  EXPECT_TRUE(W().IBtn4().Value());
-  EXPECT_FALSE(W().RBtn4().Value());
-  EXPECT_EQ(Module1::btn, 1);
-  EXPECT_EQ(Module1::dirty, "n");
-  EXPECT_EQ(FocusedName(), "a1fld");
-}
-
-TEST_F(AlphasPanel, AFailedCheckLeavesTheShownResult) {
-  FillAll(".78", ".71", "41", "151");
-  Calculate();
-  W().n4fld1().SetText("");  // text set from code blanks nothing
-  Calculate();
-  EXPECT_EQ(LastMessage(), "Please enter the N of the 1st sample");
-  EXPECT_EQ(W().pfld4().Text(), ".2414");
-  EXPECT_TRUE(W().pfld4().Visible());
-  EXPECT_EQ(Module1::dirty, "y");
-}
-
-TEST_F(AlphasPanel, NoDesignChosenAsksForOne) {
-  FillAll(".78", ".71", "41", "151");
-  Module1::btn = 0;
-  W().CalcBtn4().SetFocus();
-  Calculate();
-  EXPECT_EQ(messages, std::vector<std::string>{
-                          "Select Independent or Related Correlation test and then enter "
-                          "appropriate data"});
-  EXPECT_EQ(FocusedName(), "CalcBtn4");
-  EXPECT_FALSE(AnyResultShown());
 }
 
 TEST_F(AlphasPanel, GroupBoxesHoldTheirFieldsAndOnlyTheAlphaFieldsCarryTooltips) {

@@ -1,5 +1,5 @@
-// The AUCs panel: both designs, their checks in order, design switches, Clear, the tab's field
-// limits, and the shown p against the exact p of the standard normal.
+// The AUCs panel: both designs, their checks in order, design switches, the tab's field limits,
+// and the shown p against the exact p of the standard normal.
 
 #include <gtest/gtest.h>
 
@@ -201,62 +201,6 @@ TEST_F(AUCsPanel, ADesignSwitchHidesTheResultEmptiesROnlyAndKeepsDirty) {
     EXPECT_EQ(W().r5Fld().Text(), "") << related;
     EXPECT_EQ(CorrelationShown(), related);
     EXPECT_EQ(Module1::btn, related ? 2 : 1);
-  }
-}
-
-TEST_F(AUCsPanel, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
-  for (bool byTab : {false, true}) {
-    Enter({true, ".8945", ".03", ".9382", ".026", ".40"});
-    Calculate();
-    ASSERT_EQ(W().tfld5().Text(), "-1.416");
-    W().CalcBtn5().SetFocus();
-    if (byTab) {
-      W().TabPanel1().SetValue(0);
-      W().TabPanel1().SetValue(kAUCsTab);
-    } else {
-      Press(W().ClearBtn5());
-    }
-    for (fw::TextField* field : {&W().m5fld1(), &W().sefld1(), &W().m5fld2(), &W().sefld2(),
-                                 &W().r5Fld(), &W().tfld5(), &W().dffld5(), &W().pfld5()}) {
-      EXPECT_EQ(field->Text(), "") << field->Name();
-    }
-    // Deselecting Related runs nothing, so r does not come back.
-    EXPECT_FALSE(CorrelationShown()) << byTab;
-    EXPECT_FALSE(AnyResultShown());
-    EXPECT_TRUE(W().tfld5().Enabled()) << "Clear only hides";
-    EXPECT_TRUE(W().IBtn5().Value());
-    EXPECT_FALSE(W().RBtn5().Value());
-    EXPECT_EQ(Module1::btn, 1);
-    EXPECT_EQ(Module1::dirty, "n");
-    EXPECT_EQ(FocusedName(), "m5fld1");
-    EXPECT_EQ(W().sefld2().LimitText(), 9);
-    EXPECT_EQ(W().r5Fld().LimitText(), 6);
-  }
-}
-
-TEST_F(AUCsPanel, AFailedCheckLeavesTheShownResult) {
-  Enter(kIndependentExample);
-  Calculate();
-  W().sefld2().SetText("");  // text set from code blanks nothing
-  Calculate();
-  EXPECT_EQ(LastMessage(), "Please enter the standard error of the 2nd AUC");
-  EXPECT_EQ(W().tfld5().Text(), "-1.101");
-  EXPECT_EQ(W().pfld5().Text(), ".2710");
-  EXPECT_TRUE(W().tfld5().Visible() && W().pfld5().Visible());
-  EXPECT_EQ(Module1::dirty, "y");
-}
-
-TEST_F(AUCsPanel, NoDesignChosenAsksForOne) {
-  for (std::int64_t design : {0, 3}) {
-    Enter(kIndependentExample);
-    Module1::btn = design;
-    W().CalcBtn5().SetFocus();
-    messages.clear();
-    Calculate();
-    EXPECT_EQ(messages, std::vector<std::string>{"Select Independent or Related Correlation test "
-                                                 "and then enter appropriate data"});
-    EXPECT_EQ(FocusedName(), "CalcBtn5");
-    EXPECT_FALSE(AnyResultShown());
   }
 }
 

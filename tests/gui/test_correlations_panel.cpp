@@ -1,5 +1,5 @@
 // The Correlations panel: both designs, their checks in order, the tooltips of the Related
-// design, design switches, Clear, and the shown p against the exact p of z and of t.
+// design, design switches, and the shown p against the exact p of z and of t.
 
 #include <gtest/gtest.h>
 
@@ -257,56 +257,6 @@ TEST_F(CorrelationsPanel, AfterARelatedResultIndependentShowsNoDf) {
   EXPECT_TRUE(W().tfld2().Visible() && W().pfld2().Visible());
   EXPECT_FALSE(W().dffld2().Visible() || W().dftext2().Visible());
   EXPECT_EQ(W().dffld2().Text(), "");
-}
-
-TEST_F(CorrelationsPanel, ClearAfterRelatedRestoresTheIndependentPanel) {
-  Choose(kRelated);
-  FillAll(".50", "103", ".20", ".30");
-  Calculate();
-  W().CalcBtn2().SetFocus();
-  Press(W().ClearBtn2());
-  for (fw::TextField* field : {&W().r2Fld1(), &W().n12fld(), &W().r2Fld2(), &W().n22fld(),
-                               &W().tfld2(), &W().dffld2(), &W().pfld2()}) {
-    EXPECT_EQ(field->Text(), "") << field->Name();
-  }
-  EXPECT_FALSE(AnyResultShown());
-  EXPECT_TRUE(W().IBtn2().Value());
-  EXPECT_FALSE(W().RBtn2().Value());
-  EXPECT_EQ(W().ttext2().Text(), "z");
-  EXPECT_EQ(W().n2text2().Text(), "N");
-  EXPECT_EQ(W().n22fld().LimitText(), 4);
-  EXPECT_FALSE(W().SepLine5().Visible() || W().SepLine6().Visible());
-  EXPECT_EQ(W().r2Fld1().HelpTag(), "");
-  EXPECT_EQ(Module1::btn, 1);
-  EXPECT_EQ(Module1::dirty, "n");
-  EXPECT_EQ(FocusedName(), "r2Fld1");
-  // Only digits reach the second N field again.
-  Type(W().n22fld(), "1.5");
-  EXPECT_EQ(W().n22fld().Text(), "15");
-  EXPECT_EQ(beeps, 1);
-}
-
-TEST_F(CorrelationsPanel, AFailedCheckLeavesTheShownResult) {
-  FillAll(".68", "38", ".36", "73");
-  Calculate();
-  W().n12fld().SetText("");  // text set from code blanks nothing
-  Calculate();
-  EXPECT_EQ(LastMessage(), "N for each sample must range from 2-9999");
-  EXPECT_EQ(W().tfld2().Text(), "+2.184");
-  EXPECT_TRUE(W().tfld2().Visible() && W().pfld2().Visible());
-  EXPECT_EQ(Module1::dirty, "y");
-}
-
-TEST_F(CorrelationsPanel, NoDesignChosenAsksForOne) {
-  Module1::btn = 0;
-  FillAll(".68", "38", ".36", "73");
-  W().CalcBtn2().SetFocus();
-  Calculate();
-  EXPECT_EQ(messages, std::vector<std::string>{
-                          "Select Independent or Related Correlation test and then enter "
-                          "appropriate data"});
-  EXPECT_EQ(FocusedName(), "CalcBtn2");
-  EXPECT_FALSE(AnyResultShown());
 }
 
 TEST_F(CorrelationsPanel, TheTabKeyVisitsTheNFieldFirstAndTheFirstRLast) {

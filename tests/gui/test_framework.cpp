@@ -21,6 +21,7 @@
 #include "framework/bindings.h"
 #include "framework/services.h"
 #include "framework/window.h"
+#include "support/hang_guard.h"
 
 namespace {
 
@@ -400,6 +401,7 @@ TEST(Services, TheRealMessageBoxIsModalAndReturnsWhenDismissed) {
     seen = box->text();
     box->button(QMessageBox::Ok)->click();
   });
+  HangGuard guard("the message box did not return when its OK button was clicked");
   fw::MsgBox("Please enter the N of the 1st sample");
   EXPECT_EQ(seen, "Please enter the N of the 1st sample");
 }

@@ -15,6 +15,7 @@
 
 #include "app/app.h"
 #include "mainwindow/control_wnd.h"
+#include "support/hang_guard.h"
 #include "windows/help_wnd.h"
 
 namespace {
@@ -197,9 +198,13 @@ TEST(HelpWindows, QuitFromAHelpWindowEndsTheEventLoop) {
   help.EditField1().SetFocus();
   QWidget* text = help.EditField1().Widget();
   QTimer::singleShot(0, text, [text] { QTest::keyClick(text, Qt::Key_Q, Qt::ControlModifier); });
-  EXPECT_EQ(TheApp()->Run(), 0) << "Ctrl+Q";
+  {
+    HangGuard guard("Ctrl+Q in a help window did not end the event loop");
+    EXPECT_EQ(TheApp()->Run(), 0) << "Ctrl+Q";
+  }
   QAction* quit = Item(help, "FileQuit");
   QTimer::singleShot(0, quit, [quit] { quit->trigger(); });
+  HangGuard guard("File > Quit in a help window did not end the event loop");
   EXPECT_EQ(TheApp()->Run(), 0) << "File > Quit";
 }
 

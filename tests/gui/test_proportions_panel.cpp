@@ -1,4 +1,4 @@
-// The Proportions panel: both designs, their checks in order, design switches, Clear, the tab's
+// The Proportions panel: both designs, their checks in order, design switches, the tab's
 // tooltips and Tab order, and the shown p against the exact p of the standard normal.
 
 #include <gtest/gtest.h>
@@ -197,57 +197,6 @@ TEST_F(ProportionsPanel, ObservedExpectedHidesTheSecondNAndKeepsEveryInput) {
   EXPECT_EQ(W().GroupBox7().Caption(), "Sample 1");
   EXPECT_EQ(W().GroupBox8().Caption(), "Sample 2");
   EXPECT_EQ(W().n3fld2().LimitText(), 4);
-}
-
-TEST_F(ProportionsPanel, ClearAfterObservedExpectedRestoresTheIndependentPanel) {
-  W().RBtn3().SetValue(true);
-  FillAll(".60", "15", ".80", "7");
-  Calculate();
-  ASSERT_TRUE(W().tfld3().Visible());
-  W().CalcBtn3().SetFocus();
-  Press(W().ClearBtn3());
-  for (fw::TextField* field : {&W().p1fld(), &W().n3fld1(), &W().p2fld(), &W().n3fld2()}) {
-    EXPECT_EQ(field->Text(), "") << field->Name();
-  }
-  EXPECT_TRUE(W().IBtn3().Value());
-  EXPECT_FALSE(W().RBtn3().Value());
-  EXPECT_TRUE(W().n3fld2().Visible() && W().n3text2().Visible());
-  EXPECT_EQ(W().GroupBox7().Caption(), "Sample 1");
-  EXPECT_EQ(W().GroupBox8().Caption(), "Sample 2");
-  EXPECT_FALSE(AnyResultShown());
-  EXPECT_EQ(Result().statistic + Result().df + Result().p, "");
-  EXPECT_TRUE(W().tfld3().Enabled()) << "no handler disables a result field once shown";
-  EXPECT_EQ(W().n3fld2().LimitText(), 4);
-  EXPECT_EQ(Module1::btn, 1);
-  EXPECT_EQ(Module1::dirty, "n");
-  EXPECT_EQ(FocusedName(), "p1fld");
-}
-
-TEST_F(ProportionsPanel, AFailedCheckLeavesTheShownResult) {
-  FillAll(".80", "20", ".40", "20");
-  Calculate();
-  W().n3fld1().SetText("");  // text set from code blanks nothing
-  Calculate();
-  EXPECT_EQ(LastMessage(), "Please enter the N of the 1st sample");
-  EXPECT_EQ(W().tfld3().Text(), "+2.582");
-  EXPECT_EQ(W().pfld3().Text(), ".0098");
-  EXPECT_TRUE(W().tfld3().Visible() && W().pfld3().Visible());
-  EXPECT_EQ(Module1::dirty, "y");
-}
-
-TEST_F(ProportionsPanel, NoDesignOfThePanelChosenAsksForOne) {
-  FillAll(".80", "20", ".40", "20");
-  for (std::int64_t design : {0, 3}) {
-    Module1::btn = design;
-    W().CalcBtn3().SetFocus();
-    messages.clear();
-    Calculate();
-    EXPECT_EQ(messages, std::vector<std::string>{"Select Independent or Related Correlation test "
-                                                 "and then enter appropriate data"});
-    EXPECT_EQ(FocusedName(), "CalcBtn3");
-    EXPECT_FALSE(AnyResultShown());
-    EXPECT_EQ(Module1::dirty, "n");
-  }
 }
 
 TEST_F(ProportionsPanel, OnlyTheProportionFieldsCarryTooltips) {

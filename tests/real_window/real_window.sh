@@ -8,6 +8,18 @@ set -euo pipefail
 
 build="$1"
 out="$2"
+
+# Every tool first: one that is missing would otherwise show only as a window that never came.
+missing=()
+for tool in cmake Xvfb xdotool xprop xwininfo import identify compare awk; do
+  command -v "$tool" >/dev/null || missing+=("$tool")
+done
+if ((${#missing[@]})); then
+  echo "the real-window test needs tools that are not on this machine: ${missing[*]}" \
+    "(scripts/setup.sh installs them)"
+  exit 1
+fi
+
 prefix="$out/prefix"
 rm -rf "$out"
 mkdir -p "$out"
