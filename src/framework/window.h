@@ -121,6 +121,7 @@ class Window {
   void Construct();
   void BuildMenus();
   bool CanAct(const std::string& itemName) const;
+  QWidget* UserFocus() const;
   void OrderKeyboardFocus();
   QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
   void ClosedByUser();
