@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -151,6 +152,11 @@ void WindowWidget::ReturnFocusFromMenuBar() {
   if (focusWidget() && focusWidget() == menuWidget() && lastContentFocus_) {
     lastContentFocus_->setFocus(Qt::MenuBarFocusReason);
   }
+}
+
+bool WindowWidget::ServeMenuShortcut(const QKeyEvent& key) {
+  const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  return owner_.ServeMenuShortcut(QKeySequence(QKeyCombination(modifiers, Qt::Key(key.key()))));
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
@@ -331,7 +337,7 @@ void Window::BuildMenus() {
       }
       QObject::connect(action, &QAction::triggered, widget_, [this, name] {
         static_cast<WindowWidget*>(widget_)->ReturnFocusFromMenuBar();
-        if (!HandleMenuItem(name) && IsEditItem(name)) DoEdit(UserFocus(), name);
+        ActOnItem(name);
       });
       if (item.AutoEnabled()) autoActions.emplace_back(action, name);
     }
@@ -341,6 +347,32 @@ void Window::BuildMenus() {
       for (const auto& [action, name] : autoActions) action->setEnabled(CanAct(name));
     });
   }
+}
+
+void Window::ActOnItem(const std::string& itemName) {
+  if (!HandleMenuItem(itemName) && IsEditItem(itemName)) DoEdit(UserFocus(), itemName);
+}
+
+bool Window::ServeMenuShortcut(const QKeySequence& keys) {
+  if (menuBar_) return false;  // the window's own bar takes its shortcut keys
+  const Application* app = Application::Current();
+  const MenuBar* bar = app ? app->GetMenuBar() : nullptr;
+  for (size_t m = 0; bar && m < bar->Count(); ++m) {
+    for (size_t i = 0; i < bar->Item(m).Count(); ++i) {
+      const MenuItem& item = bar->Item(m).Item(i);
+      if (item.IsSeparator() || item.Shortcut().empty() || ToKeySequence(item.Shortcut()) != keys) {
+        continue;
+      }
+      if (item.ItemKind() == MenuItem::Kind::Quit) {
+        Application::Quit();
+        return true;
+      }
+      if (item.AutoEnabled() && !CanAct(item.Name())) return false;
+      ActOnItem(item.Name());
+      return true;
+    }
+  }
+  return false;
 }
 
 bool Window::CanAct(const std::string& itemName) const {

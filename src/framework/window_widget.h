@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class QKeyEvent;
+
 namespace fw {
 
 class Window;
@@ -21,6 +23,8 @@ class WindowWidget : public QMainWindow {
   // Gives the focus back to that widget when the menu bar still holds it: once an item is chosen,
   // the user goes on where they were.
   void ReturnFocusFromMenuBar();
+  // The application's menu shortcuts in a window that has no menu bar of its own.
+  bool ServeMenuShortcut(const QKeyEvent& key);
 
   // Set when the window is going away, so that late events no longer reach its handlers.
   bool closing = false;
