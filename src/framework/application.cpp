@@ -62,6 +62,8 @@ class EventRouter : public QApplication {
     if (event.type() == QEvent::KeyPress) {
       const auto& key = static_cast<QKeyEvent&>(event);
       if (IsModifierKey(key.key())) return false;
+      // KeyDown first: a window that gives way has hidden itself before a Quit, which a window on
+      // show without a close button would stop.
       if (window.Event_KeyDown(detail::FromQt(key.text()))) return true;
       return static_cast<WindowWidget*>(window.Widget())->ServeMenuShortcut(key);
     }
