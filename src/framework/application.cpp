@@ -62,8 +62,7 @@ class EventRouter : public QApplication {
     if (event.type() == QEvent::KeyPress) {
       const auto& key = static_cast<QKeyEvent&>(event);
       if (IsModifierKey(key.key())) return false;
-      // KeyDown first: a window that gives way has hidden itself before a Quit, which a window on
-      // show without a close button would stop.
+      // KeyDown first: a window that gives way does so before the key does anything else.
       if (window.Event_KeyDown(detail::FromQt(key.text()))) return true;
       return static_cast<WindowWidget*>(window.Widget())->ServeMenuShortcut(key);
     }
@@ -127,7 +126,9 @@ int Application::Run() {
 }
 
 void Application::Quit() {
-  QApplication::quit();
+  // Ends the loop at once: asking each window to close first would let one that cannot be closed,
+  // the About window on show, stop the Quit.
+  QApplication::exit(0);
 }
 
 void Application::QuitIfIdle() {

@@ -20,6 +20,7 @@
 #include "app/pictures.h"
 #include "mainwindow/control_wnd.h"
 #include "windows/about_wnd.h"
+#include "windows/help_wnd.h"
 
 namespace {
 
@@ -127,6 +128,22 @@ TEST(MainWindow, CtrlQInTheAboutWindowShownFromTheMenuQuits) {
   QApplication::setActiveWindow(about);
   ASSERT_EQ(QApplication::activeWindow(), about);
   EXPECT_EQ(RunWithKey(about, Qt::ControlModifier | Qt::Key_Q, "Ctrl+Q after Label > Quorvane"), 0);
+}
+
+// The About window cannot be closed; on show over the other windows it stops no Quit.
+TEST(MainWindow, CtrlQInAHelpWindowQuitsWhileTheAboutWindowIsOnShow) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd& main = ControlWnd::Get();
+  helpWnd& help = helpWnd::Get();
+  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
+  qtBar->findChild<QAction*>("AboutQuorvane")->trigger();
+  QApplication::setActiveWindow(help.Widget());
+  help.EditField1().SetFocus();
+  ASSERT_TRUE(AboutWnd::Get().Visible()) << "only the main window sends it away";
+  EXPECT_EQ(RunWithKey(help.EditField1().Widget(), Qt::ControlModifier | Qt::Key_Q,
+                       "Ctrl+Q in a help window with the About window on show"),
+            0);
 }
 
 TEST(StartUp, AnEarlyKeyThenTheTimerMakesNoSecondMainWindow) {
