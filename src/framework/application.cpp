@@ -20,6 +20,27 @@ char* gDefaultArgv[] = {gProgramName, nullptr};
 char** gArgv = gDefaultArgv;
 Application* gCurrent = nullptr;
 
+// Keys that only change what other keys do; pressed alone they are no key press of the window's.
+bool IsModifierKey(int key) {
+  switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // The window's own KeyDown and MouseDown see every key press and click in the window before the
 // control under it does; a true result ends the event there.
 class EventRouter : public QApplication {
@@ -40,8 +61,10 @@ class EventRouter : public QApplication {
   static bool RouteToWindow(Window& window, QWidget& widget, QEvent& event) {
     if (event.type() == QEvent::KeyPress) {
       const auto& key = static_cast<QKeyEvent&>(event);
-      if (key.text().isEmpty()) return false;
-      return window.Event_KeyDown(detail::FromQt(key.text()));
+      if (IsModifierKey(key.key())) return false;
+      // KeyDown first: a window that gives way does so before the key does anything else.
+      if (window.Event_KeyDown(detail::FromQt(key.text()))) return true;
+      return static_cast<WindowWidget*>(window.Widget())->ServeMenuShortcut(key);
     }
     const auto& mouse = static_cast<QMouseEvent&>(event);
     QWidget* content = static_cast<QMainWindow*>(window.Widget())->centralWidget();
@@ -103,7 +126,9 @@ int Application::Run() {
 }
 
 void Application::Quit() {
-  QApplication::quit();
+  // Ends the loop at once: asking each window to close first would let one that cannot be closed,
+  // the About window on show, stop the Quit.
+  QApplication::exit(0);
 }
 
 void Application::QuitIfIdle() {

@@ -41,6 +41,7 @@ class Application {
   void Initialise(std::function<void()> whenReady);
   // The event loop; returns when the user quits.
   int Run();
+  // Ends the event loop, whatever windows are on show; no window's close runs on the way out.
   static void Quit();
 
   // Ends the event loop when no window is on screen and no timer is waiting to show one:

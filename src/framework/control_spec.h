@@ -57,6 +57,7 @@ struct ControlSpec {
   bool multiline = false;
   bool hasVerticalScrollbar = false;
   int tabWidth = 0;                 // text area: pixels between tab stops; 0 for the platform's
+  bool hideSelection = false;       // text area: no selection drawn while it lacks the focus
   bool isDefault = false;           // push button marked as the window's default
   bool allowFocus = true;           // canvas: may take the keyboard focus
   Picture (*backdrop)() = nullptr;  // canvas: its picture, got when the control is made

@@ -513,6 +513,37 @@ void TextField::Apply(const ControlSpec& spec) {
 
 // --- TextArea ----------------------------------------------------------------------------
 
+namespace {
+
+// Draws a text area's selection, while the area lacks the focus, as with the focus or not at all.
+void DrawSelectionUnfocused(QWidget* edit, bool drawn) {
+  QPalette palette = edit->palette();
+  const auto group = drawn ? QPalette::Active : QPalette::Inactive;
+  palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                   palette.brush(group, drawn ? QPalette::Highlight : QPalette::Base));
+  palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                   palette.brush(group, drawn ? QPalette::HighlightedText : QPalette::Text));
+  edit->setPalette(palette);
+}
+
+// Hides the selection of a text area that loses the focus. A menu opened over it takes the focus
+// only for the moment the menu is open, and the selection stays for the item that acts on it.
+class SelectionHider : public QObject {
+ public:
+  using QObject::QObject;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      DrawSelectionUnfocused(static_cast<QWidget*>(watched),
+                             reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason);
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
 TextArea::TextArea(std::string name, QWidget* parent)
     : Control(std::move(name), new QPlainTextEdit(parent)) {}
 
@@ -544,6 +575,10 @@ void TextArea::Apply(const ControlSpec& spec) {
   edit->setTabChangesFocus(true);
   if (spec.tabWidth > 0) edit->setTabStopDistance(spec.tabWidth);
   SetFieldColors(edit, spec);
+  if (spec.hideSelection) {
+    DrawSelectionUnfocused(edit, false);
+    edit->installEventFilter(new SelectionHider(edit));
+  }
   SetReadOnly(spec.readOnly);
   SetText(spec.text);
 }

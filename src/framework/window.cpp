@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -81,21 +82,20 @@ bool DoEditText(Edit* e, const std::string& item) {
   return true;
 }
 
-// Runs act on the focused text control of the window; false when no text control has the focus.
+// Runs act on the focused text control; false when the focus is on no text control.
 template <class Act>
-bool WithFocusedText(const QWidget* window, Act act) {
-  QWidget* focus = window->focusWidget();
+bool WithFocusedText(QWidget* focus, Act act) {
   if (auto* line = qobject_cast<QLineEdit*>(focus)) return act(line);
   if (auto* area = qobject_cast<QPlainTextEdit*>(focus)) return act(area);
   return false;
 }
 
-bool CanEdit(const QWidget* window, const std::string& item) {
-  return WithFocusedText(window, [&](auto* e) { return CanEditText(StateOf(e), item); });
+bool CanEdit(QWidget* focus, const std::string& item) {
+  return WithFocusedText(focus, [&](auto* e) { return CanEditText(StateOf(e), item); });
 }
 
-bool DoEdit(const QWidget* window, const std::string& item) {
-  return WithFocusedText(window, [&](auto* e) { return DoEditText(e, item); });
+bool DoEdit(QWidget* focus, const std::string& item) {
+  return WithFocusedText(focus, [&](auto* e) { return DoEditText(e, item); });
 }
 
 bool IsEditItem(const std::string& name) {
@@ -135,6 +135,28 @@ Window* OwnerOf(const QWidget* widget) {
   if (!widget) return nullptr;
   auto* top = dynamic_cast<const WindowWidget*>(widget->window());
   return top && !top->closing ? &top->Owner() : nullptr;
+}
+
+WindowWidget::WindowWidget(Window& owner) : owner_(owner) {
+  QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && centralWidget() && centralWidget()->isAncestorOf(now)) lastContentFocus_ = now;
+  });
+}
+
+QWidget* WindowWidget::UserFocus() const {
+  QWidget* focus = focusWidget();
+  return focus && focus == menuWidget() ? lastContentFocus_.data() : focus;
+}
+
+void WindowWidget::ReturnFocusFromMenuBar() {
+  if (focusWidget() && focusWidget() == menuWidget() && lastContentFocus_) {
+    lastContentFocus_->setFocus(Qt::MenuBarFocusReason);
+  }
+}
+
+bool WindowWidget::ServeMenuShortcut(const QKeyEvent& key) {
+  const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  return owner_.ServeMenuShortcut(QKeySequence(QKeyCombination(modifiers, Qt::Key(key.key()))));
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
@@ -314,7 +336,8 @@ void Window::BuildMenus() {
         continue;
       }
       QObject::connect(action, &QAction::triggered, widget_, [this, name] {
-        if (!HandleMenuItem(name) && IsEditItem(name)) DoEdit(widget_, name);
+        static_cast<WindowWidget*>(widget_)->ReturnFocusFromMenuBar();
+        ActOnItem(name);
       });
       if (item.AutoEnabled()) autoActions.emplace_back(action, name);
     }
@@ -326,9 +349,39 @@ void Window::BuildMenus() {
   }
 }
 
+void Window::ActOnItem(const std::string& itemName) {
+  if (!HandleMenuItem(itemName) && IsEditItem(itemName)) DoEdit(UserFocus(), itemName);
+}
+
+bool Window::ServeMenuShortcut(const QKeySequence& keys) {
+  if (menuBar_) return false;  // the window's own bar takes its shortcut keys
+  const Application* app = Application::Current();
+  const MenuBar* bar = app ? app->GetMenuBar() : nullptr;
+  for (size_t m = 0; bar && m < bar->Count(); ++m) {
+    for (size_t i = 0; i < bar->Item(m).Count(); ++i) {
+      const MenuItem& item = bar->Item(m).Item(i);
+      if (item.IsSeparator() || item.Shortcut().empty() || ToKeySequence(item.Shortcut()) != keys) {
+        continue;
+      }
+      if (item.ItemKind() == MenuItem::Kind::Quit) {
+        Application::Quit();
+        return true;
+      }
+      if (item.AutoEnabled() && !CanAct(item.Name())) return false;
+      ActOnItem(item.Name());
+      return true;
+    }
+  }
+  return false;
+}
+
 bool Window::CanAct(const std::string& itemName) const {
   if (menuHandlers_.count(itemName)) return true;
-  return IsEditItem(itemName) && CanEdit(widget_, itemName);
+  return IsEditItem(itemName) && CanEdit(UserFocus(), itemName);
+}
+
+QWidget* Window::UserFocus() const {
+  return static_cast<const WindowWidget*>(widget_)->UserFocus();
 }
 
 // --- controls ----------------------------------------------------------------------------
@@ -339,7 +392,7 @@ Object* Window::Find(const std::string& name) const {
 }
 
 Control* Window::FocusedControl() const {
-  QWidget* focus = widget_->focusWidget();
+  QWidget* focus = UserFocus();
   for (Object* object : order_) {
     if (auto* control = dynamic_cast<Control*>(object); control && control->Widget() == focus) {
       return control;

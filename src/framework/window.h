@@ -14,6 +14,7 @@
 
 class QWidget;
 class QMainWindow;
+class QKeySequence;
 
 namespace fw {
 
@@ -93,7 +94,8 @@ class Window {
   QWidget* Widget() const;
 
   // The window's own events; a false result from KeyDown or MouseDown keeps the usual handling.
-  // Coordinates are in the content area.
+  // KeyDown comes for every key but a lone modifier, with the text the key types: empty for one
+  // that types none, such as an arrow or a function key. Coordinates are in the content area.
   virtual void Event_Open() {}
   virtual bool Event_KeyDown(const std::string& key);
   virtual bool Event_MouseDown(int x, int y);
@@ -121,6 +123,13 @@ class Window {
   void Construct();
   void BuildMenus();
   bool CanAct(const std::string& itemName) const;
+  // Does what choosing the item does here: this window's handler for it or, for an editing
+  // item, the edit of the focused text.
+  void ActOnItem(const std::string& itemName);
+  // A window without a menu bar of its own is served by the application's: a key that is an
+  // item's shortcut does what the item does there. False when no item took the key.
+  bool ServeMenuShortcut(const QKeySequence& keys);
+  QWidget* UserFocus() const;
   void OrderKeyboardFocus();
   QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
   void ClosedByUser();

@@ -20,6 +20,7 @@ fw::ControlSpec TextSpec(const char* textFile) {
   spec.multiline = true;
   spec.hasVerticalScrollbar = true;
   spec.tabWidth = 150;  // the columns of the worked examples
+  spec.hideSelection = true;
   spec.readOnly = false;
   spec.alignment = fw::kAlignDefault;
   spec.font = {"System", 12, false, false};

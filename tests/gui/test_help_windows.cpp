@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -70,6 +71,23 @@ void SelectFirstLine(fw::TextArea& area) {
   QTextCursor cursor(editor->document());
   cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
   editor->setTextCursor(cursor);
+}
+
+// How many pixels of the text area as drawn now differ from the same text without its selection.
+int SelectionPixels(fw::TextArea& area) {
+  auto* editor = static_cast<QPlainTextEdit*>(area.Widget());
+  const QImage drawn = editor->grab().toImage();
+  const QTextCursor selected = editor->textCursor();
+  QTextCursor plain = selected;
+  plain.clearSelection();
+  editor->setTextCursor(plain);
+  const QImage without = editor->grab().toImage();
+  editor->setTextCursor(selected);
+  int differing = 0;
+  for (int y = 0; y < drawn.height(); ++y) {
+    for (int x = 0; x < drawn.width(); ++x) differing += drawn.pixel(x, y) != without.pixel(x, y);
+  }
+  return differing;
 }
 
 std::string Heading(const HelpWindow& window) {
@@ -189,6 +207,35 @@ TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {
   EXPECT_FALSE(Item(help, "AboutQuorvane")->isEnabled());
   OpenMenu(main, "AboutMenu");
   EXPECT_TRUE(Item(main, "AboutQuorvane")->isEnabled());
+}
+
+// Selected text is drawn so only while the text has the focus; a menu opened over it takes the
+// focus for a moment and hides nothing.
+TEST(HelpWindows, TheSelectionShowsOnlyWhileTheTextHasTheFocus) {
+  ControlWnd& main = ControlWnd::Get();
+  helpWnd1& help = helpWnd1::Get();
+  QApplication::setActiveWindow(help.Widget());
+  help.EditField1().SetFocus();
+  SelectFirstLine(help.EditField1());
+  EXPECT_GT(SelectionPixels(help.EditField1()), 100);
+
+  // A click into the main window.
+  QApplication::setActiveWindow(main.Widget());
+  QTest::mouseClick(main.m1fld().Widget(), Qt::LeftButton);
+  ASSERT_TRUE(main.m1fld().HasFocus());
+  EXPECT_EQ(SelectionPixels(help.EditField1()), 0);
+
+  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(help.EditField1().HasFocus());
+  EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "back with the focus";
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+  ASSERT_TRUE(BarOf(help)->findChild<QMenu*>("EditMenu")->isVisible());
+  EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "under the open Edit menu";
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_TRUE(help.EditField1().HasFocus());
+  EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "the menu closed";
 }
 
 TEST(HelpWindows, QuitFromAHelpWindowEndsTheEventLoop) {

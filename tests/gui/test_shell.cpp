@@ -23,6 +23,7 @@
 #include "app/pictures.h"
 #include "mainwindow/control_wnd.h"
 #include "windows/about_wnd.h"
+#include "windows/help_wnd.h"
 
 namespace {
 
@@ -111,6 +112,78 @@ TEST(StartUp, AKeyOrAClickGivesWayAtOnce) {
   EXPECT_FALSE(AboutWnd::Get().Visible());
 }
 
+// Any key gives way, also one that types nothing; a modifier pressed alone is no key yet.
+TEST(StartUp, EveryKeyButALoneModifierGivesWay) {
+  _LateStartup();
+  QWidget* about = AboutWnd::Get().Widget();
+  for (Qt::Key modifier : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt}) {
+    QTest::keyClick(about, modifier);
+    EXPECT_TRUE(AboutWnd::Get().Visible()) << QKeySequence(modifier).toString().toStdString();
+  }
+  EXPECT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
+  const Qt::Key keys[] = {Qt::Key_Left,     Qt::Key_Down, Qt::Key_F1,     Qt::Key_F5,
+                          Qt::Key_PageDown, Qt::Key_Home, Qt::Key_Escape, Qt::Key_Insert};
+  for (Qt::Key key : keys) {
+    AboutWnd::Get().Show();
+    QTest::keyClick(about, key);
+    EXPECT_FALSE(AboutWnd::Get().Visible()) << QKeySequence(key).toString().toStdString();
+    ASSERT_NE(fw::Window::Existing<ControlWnd>(), nullptr);
+    EXPECT_TRUE(ControlWnd::Get().Visible());
+  }
+}
+
+// Runs the event loop while the key goes to the widget, as the first thing the loop does; a loop
+// that the key does not end is ended by a fallback with a failure, long before ctest gives up.
+int RunWithKey(QWidget* widget, QKeyCombination key, const std::string& what) {
+  QTimer::singleShot(
+      0, widget, [widget, key] { QTest::keyClick(widget, key.key(), key.keyboardModifiers()); });
+  QTimer fallback;
+  fallback.setSingleShot(true);
+  QObject::connect(&fallback, &QTimer::timeout, [what] {
+    ADD_FAILURE() << what << " did not end the event loop";
+    QApplication::exit(1);
+  });
+  fallback.start(30000);
+  return TheApp()->Run();
+}
+
+TEST(StartUp, CtrlQInTheAboutWindowQuits) {
+  _LateStartup();
+  QWidget* about = AboutWnd::Get().Widget();
+  QApplication::setActiveWindow(about);
+  EXPECT_EQ(RunWithKey(about, Qt::ControlModifier | Qt::Key_Q, "Ctrl+Q at start"), 0);
+}
+
+TEST(MainWindow, CtrlQInTheAboutWindowShownFromTheMenuQuits) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd& main = ControlWnd::Get();
+  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
+  qtBar->findChild<QAction*>("AboutQuorvane")->trigger();
+  QWidget* about = AboutWnd::Get().Widget();
+  ASSERT_TRUE(about->isVisible());
+  // In front of the main window, so that only its own keys can serve the shortcut.
+  QApplication::setActiveWindow(about);
+  ASSERT_EQ(QApplication::activeWindow(), about);
+  EXPECT_EQ(RunWithKey(about, Qt::ControlModifier | Qt::Key_Q, "Ctrl+Q after Label > Quorvane"), 0);
+}
+
+// The About window cannot be closed; on show over the other windows it stops no Quit.
+TEST(MainWindow, CtrlQInAHelpWindowQuitsWhileTheAboutWindowIsOnShow) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd& main = ControlWnd::Get();
+  helpWnd& help = helpWnd::Get();
+  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
+  qtBar->findChild<QAction*>("AboutQuorvane")->trigger();
+  QApplication::setActiveWindow(help.Widget());
+  help.EditField1().SetFocus();
+  ASSERT_TRUE(AboutWnd::Get().Visible()) << "only the main window sends it away";
+  EXPECT_EQ(RunWithKey(help.EditField1().Widget(), Qt::ControlModifier | Qt::Key_Q,
+                       "Ctrl+Q in a help window with the About window on show"),
+            0);
+}
+
 TEST(StartUp, AnEarlyKeyThenTheTimerMakesNoSecondMainWindow) {
   _LateStartup();
   QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_A);
@@ -171,6 +244,10 @@ TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
   QTest::keyClick(main.m1fld().Widget(), Qt::Key_5);
   EXPECT_FALSE(AboutWnd::Get().Visible());
   EXPECT_EQ(main.m1fld().Text(), "5") << "the key is otherwise handled as usual";
+  main._AboutQuorvane_Action();
+  QTest::keyClick(main.m1fld().Widget(), Qt::Key_Left);
+  EXPECT_FALSE(AboutWnd::Get().Visible()) << "a key that types nothing";
+  EXPECT_EQ(static_cast<QLineEdit*>(main.m1fld().Widget())->cursorPosition(), 0);
 }
 
 // Records which text fields receive the keyboard focus.

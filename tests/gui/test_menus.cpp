@@ -1,0 +1,155 @@
+// The Edit menu reached from another menu, by the pointer or by keys, in the main window and in a
+// help window: its items follow, and act on, the text control that the user left the focus in.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QWindow>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "mainwindow/control_wnd.h"
+#include "windows/help_wnd.h"
+
+namespace {
+
+QMenuBar* BarOf(const fw::Window& window) {
+  return static_cast<QMainWindow*>(window.Widget())->menuBar();
+}
+
+QMenu* MenuOf(const fw::Window& window, const char* name) {
+  return BarOf(window)->findChild<QMenu*>(name);
+}
+
+// The centre of a menu's title in the bar, in the bar's own pixels.
+QPoint TitleCentre(const fw::Window& window, const char* menu) {
+  return BarOf(window)->actionGeometry(MenuOf(window, menu)->menuAction()).center();
+}
+
+// The ways from an open File menu to the Edit menu.
+enum class Way { SlideThePointer, AltFEscAltE, AltFRight };
+
+std::string WayName(Way way) {
+  switch (way) {
+    case Way::SlideThePointer:
+      return "File clicked, pointer slid onto Edit";
+    case Way::AltFEscAltE:
+      return "Alt+F, Esc, Alt+E";
+    case Way::AltFRight:
+      return "Alt+F, Right";
+  }
+  return "";
+}
+
+// Opens File and goes on to Edit as the user does, the keys going where the platform sends them:
+// to the focused control, the open menu, or the bar while it holds the focus.
+void OpenEditThroughFile(const fw::Window& window, Way way) {
+  QMenuBar* bar = BarOf(window);
+  QMenu* file = MenuOf(window, "FileMenu");
+  if (way == Way::SlideThePointer) {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, TitleCentre(window, "FileMenu"));
+    ASSERT_TRUE(file->isVisible());
+    // A move of the real pointer reaches the open menu, which hands it to the bar.
+    QWindow* handle = window.Widget()->windowHandle();
+    const QPoint edit = bar->mapTo(window.Widget(), TitleCentre(window, "EditMenu"));
+    QTest::mouseMove(handle, edit);
+  } else {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(file->isVisible());
+    if (way == Way::AltFRight) {
+      QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    } else {
+      QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+      ASSERT_FALSE(file->isVisible());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    }
+  }
+  ASSERT_TRUE(MenuOf(window, "EditMenu")->isVisible()) << WayName(way);
+  ASSERT_FALSE(file->isVisible());
+}
+
+// Which of the Edit items the open Edit menu offers: Undo, Cut, Copy, Paste, Clear, Select All.
+std::vector<bool> OfferedEditItems(const fw::Window& window) {
+  std::vector<bool> enabled;
+  for (const char* name :
+       {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
+    enabled.push_back(BarOf(window)->findChild<QAction*>(name)->isEnabled());
+  }
+  return enabled;
+}
+
+// Chooses an item of the open Edit menu with a click on it.
+void Choose(const fw::Window& window, const char* item) {
+  QMenu* edit = MenuOf(window, "EditMenu");
+  QAction* action = BarOf(window)->findChild<QAction*>(item);
+  QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(action).center());
+  ASSERT_FALSE(edit->isVisible());
+}
+
+using Offered = std::vector<bool>;
+
+// The main window: a number typed into a field after a click into it, so that the typing can be
+// undone, nothing is selected, and the clipboard holds text.
+TEST(EditMenuFromAnotherMenu, FollowsTheFieldTheUserLeftTheFocusIn) {
+  for (Way way : {Way::SlideThePointer, Way::AltFEscAltE, Way::AltFRight}) {
+    ControlWnd& main = ControlWnd::Get();
+    QApplication::setActiveWindow(main.Widget());
+    main.m1fld().SetText("");
+    main.sd1fld().SetText("2");
+    QTest::mouseClick(main.m1fld().Widget(), Qt::LeftButton);
+    QTest::keyClicks(main.m1fld().Widget(), "12.5");
+    QGuiApplication::clipboard()->setText("7");
+
+    OpenEditThroughFile(main, way);
+    //                                 Undo  Cut    Copy   Paste Clear  Select All
+    EXPECT_EQ(OfferedEditItems(main), (Offered{true, false, false, true, false, true}))
+        << WayName(way);
+    Choose(main, "EditSelectAll");
+    auto* field = static_cast<QLineEdit*>(main.m1fld().Widget());
+    EXPECT_EQ(field->selectedText().toStdString(), "12.5") << WayName(way);
+    // The user goes on typing where they were.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+    EXPECT_EQ(main.m1fld().Text(), "3") << WayName(way);
+    EXPECT_EQ(main.sd1fld().Text(), "2") << WayName(way);
+  }
+}
+
+// A help window: a line of its text selected, nothing typed.
+TEST(EditMenuFromAnotherMenu, FollowsTheHelpTextOfItsOwnWindow) {
+  ControlWnd& main = ControlWnd::Get();
+  main.m1fld().SetText("12.5");
+  main.m1fld().SetFocus();
+  helpWnd3& help = helpWnd3::Get();
+  const std::string original = help.EditField1().Text();
+  for (Way way : {Way::SlideThePointer, Way::AltFEscAltE, Way::AltFRight}) {
+    help.EditField1().SetText(original);
+    QApplication::setActiveWindow(help.Widget());
+    auto* text = static_cast<QPlainTextEdit*>(help.EditField1().Widget());
+    help.EditField1().SetFocus();
+    QTextCursor cursor(text->document());
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    text->setTextCursor(cursor);
+    QGuiApplication::clipboard()->clear();
+
+    OpenEditThroughFile(help, way);
+    //                                 Undo   Cut   Copy  Paste  Clear Select All
+    EXPECT_EQ(OfferedEditItems(help), (Offered{false, true, true, false, true, true}))
+        << WayName(way);
+    Choose(help, "EditCopy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Quorvane -- Proportions")
+        << WayName(way);
+    QTest::keyClicks(QApplication::focusWidget(), "N");
+    EXPECT_EQ(help.EditField1().Text(), "N" + original.substr(original.find('\n'))) << WayName(way);
+  }
+  EXPECT_EQ(main.m1fld().Text(), "12.5");
+}
+
+}  // namespace
