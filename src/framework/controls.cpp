@@ -163,7 +163,14 @@ class LineEdit : public QLineEdit {
   }
 
   void focusOutEvent(QFocusEvent* event) override {
-    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::MenuBarFocusReason) {
+      // The menu bar holds the focus only while its menus are worked by keys or slid through;
+      // the selection stays for the Edit items to act on, as it does under an open menu.
+      QFocusEvent underMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+      QLineEdit::focusOutEvent(&underMenu);
+    } else {
+      QLineEdit::focusOutEvent(event);
+    }
     if (cut_) setCursorPosition(0);
   }
 

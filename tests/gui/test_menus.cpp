@@ -58,9 +58,10 @@ void OpenEditThroughFile(const fw::Window& window, Way way) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, TitleCentre(window, "FileMenu"));
     ASSERT_TRUE(file->isVisible());
     // A move of the real pointer reaches the open menu, which hands it to the bar.
+    // The pointer starts on File, so that the slide is a move wherever an earlier one ended.
     QWindow* handle = window.Widget()->windowHandle();
-    const QPoint edit = bar->mapTo(window.Widget(), TitleCentre(window, "EditMenu"));
-    QTest::mouseMove(handle, edit);
+    QTest::mouseMove(handle, bar->mapTo(window.Widget(), TitleCentre(window, "FileMenu")));
+    QTest::mouseMove(handle, bar->mapTo(window.Widget(), TitleCentre(window, "EditMenu")));
   } else {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
     ASSERT_TRUE(file->isVisible());
@@ -97,28 +98,38 @@ void Choose(const fw::Window& window, const char* item) {
 using Offered = std::vector<bool>;
 
 // The main window: a number typed into a field after a click into it, so that the typing can be
-// undone, nothing is selected, and the clipboard holds text.
+// undone, and the clipboard holds text; once with nothing selected, once with the number selected
+// by Shift+Home, which the trip through the menu bar must leave selected.
 TEST(EditMenuFromAnotherMenu, FollowsTheFieldTheUserLeftTheFocusIn) {
   for (Way way : {Way::SlideThePointer, Way::AltFEscAltE, Way::AltFRight}) {
-    ControlWnd& main = ControlWnd::Get();
-    QApplication::setActiveWindow(main.Widget());
-    main.m1fld().SetText("");
-    main.sd1fld().SetText("2");
-    QTest::mouseClick(main.m1fld().Widget(), Qt::LeftButton);
-    QTest::keyClicks(main.m1fld().Widget(), "12.5");
-    QGuiApplication::clipboard()->setText("7");
+    for (bool selected : {false, true}) {
+      const std::string what = WayName(way) + (selected ? ", the number selected" : "");
+      ControlWnd& main = ControlWnd::Get();
+      QApplication::setActiveWindow(main.Widget());
+      main.m1fld().SetText("");
+      main.sd1fld().SetText("2");
+      QTest::mouseClick(main.m1fld().Widget(), Qt::LeftButton);
+      QTest::keyClicks(main.m1fld().Widget(), "12.5");
+      if (selected) QTest::keyClick(main.m1fld().Widget(), Qt::Key_Home, Qt::ShiftModifier);
+      QGuiApplication::clipboard()->setText("7");
 
-    OpenEditThroughFile(main, way);
-    //                                 Undo  Cut    Copy   Paste Clear  Select All
-    EXPECT_EQ(OfferedEditItems(main), (Offered{true, false, false, true, false, true}))
-        << WayName(way);
-    Choose(main, "EditSelectAll");
-    auto* field = static_cast<QLineEdit*>(main.m1fld().Widget());
-    EXPECT_EQ(field->selectedText().toStdString(), "12.5") << WayName(way);
-    // The user goes on typing where they were.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
-    EXPECT_EQ(main.m1fld().Text(), "3") << WayName(way);
-    EXPECT_EQ(main.sd1fld().Text(), "2") << WayName(way);
+      OpenEditThroughFile(main, way);
+      //                                       Undo  Cut       Copy      Paste Clear     Select All
+      EXPECT_EQ(OfferedEditItems(main), (Offered{true, selected, selected, true, selected, true}))
+          << what;
+      Choose(main, selected ? "EditCut" : "EditSelectAll");
+      auto* field = static_cast<QLineEdit*>(main.m1fld().Widget());
+      if (selected) {
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "12.5") << what;
+        EXPECT_EQ(main.m1fld().Text(), "") << what;
+      } else {
+        EXPECT_EQ(field->selectedText().toStdString(), "12.5") << what;
+      }
+      // The user goes on typing where they were.
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+      EXPECT_EQ(main.m1fld().Text(), "3") << what;
+      EXPECT_EQ(main.sd1fld().Text(), "2") << what;
+    }
   }
 }
 
