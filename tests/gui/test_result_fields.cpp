@@ -158,7 +158,9 @@ TEST_F(ResultFields, ANumberTooLongAtTheSmallestFontShowsInExponentForm) {
     const bool hasSign = c.fixed[0] == '+' || c.fixed[0] == '-';
     const std::vector<ExponentPart> parts = ExponentParts(shown, hasSign);
     ASSERT_EQ(parts.size(), c.exact.size()) << shown << " is not in exponent form";
-    if (hasSign) EXPECT_EQ(shown[0], c.fixed[0]) << shown;
+    if (hasSign) {
+      EXPECT_EQ(shown[0], c.fixed[0]) << shown;
+    }
     for (size_t i = 0; i < parts.size(); ++i) {
       const ExponentPart& part = parts[i];
       const double lastDigit = std::pow(10.0, part.exponent - part.significantDigits + 1);

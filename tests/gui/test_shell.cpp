@@ -22,6 +22,7 @@
 #include "app/module1.h"
 #include "app/pictures.h"
 #include "mainwindow/control_wnd.h"
+#include "support/hang_guard.h"
 #include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
@@ -133,17 +134,11 @@ TEST(StartUp, EveryKeyButALoneModifierGivesWay) {
 }
 
 // Runs the event loop while the key goes to the widget, as the first thing the loop does; a loop
-// that the key does not end is ended by a fallback with a failure, long before ctest gives up.
+// that the key does not end fails the test long before ctest gives up.
 int RunWithKey(QWidget* widget, QKeyCombination key, const std::string& what) {
   QTimer::singleShot(
       0, widget, [widget, key] { QTest::keyClick(widget, key.key(), key.keyboardModifiers()); });
-  QTimer fallback;
-  fallback.setSingleShot(true);
-  QObject::connect(&fallback, &QTimer::timeout, [what] {
-    ADD_FAILURE() << what << " did not end the event loop";
-    QApplication::exit(1);
-  });
-  fallback.start(30000);
+  HangGuard guard(what + " did not end the event loop");
   return TheApp()->Run();
 }
 
@@ -458,14 +453,7 @@ TEST(MenuBar, FileQuitEndsTheEventLoop) {
   ControlWnd& main = ControlWnd::Get();
   QApplication::setActiveWindow(main.Widget());
   QTimer::singleShot(0, main.Widget(), [&main] { Choose(main, "FileMenu", "FileQuit"); });
-  // Should the quit not come, this ends the loop and fails the test instead of leaving it to hang.
-  QTimer fallback;
-  fallback.setSingleShot(true);
-  QObject::connect(&fallback, &QTimer::timeout, [] {
-    ADD_FAILURE() << "File > Quit did not end the event loop";
-    QApplication::exit(1);
-  });
-  fallback.start(60'000);
+  HangGuard guard("File > Quit did not end the event loop");
   EXPECT_EQ(TheApp()->Run(), 0);
 }
 
