@@ -100,6 +100,12 @@ bool KeyText(const QKeyEvent& event, std::string& key) {
   return true;
 }
 
+// Whether a control loses the focus only for the moment a menu is worked: an open menu, or the
+// menu bar while its menus are worked by keys or slid through. Its selection stays meanwhile.
+bool LentToAMenu(const QFocusEvent& event) {
+  return event.reason() == Qt::PopupFocusReason || event.reason() == Qt::MenuBarFocusReason;
+}
+
 // The smallest font, in pixels, that a read-only field shrinks a long text to.
 constexpr int kSmallestTextPixels = 8;
 // The margin that QLineEdit keeps on each side of its text, inside its contents.
@@ -163,9 +169,8 @@ class LineEdit : public QLineEdit {
   }
 
   void focusOutEvent(QFocusEvent* event) override {
-    if (event->reason() == Qt::MenuBarFocusReason) {
-      // The menu bar holds the focus only while its menus are worked by keys or slid through;
-      // the selection stays for the Edit items to act on, as it does under an open menu.
+    if (LentToAMenu(*event)) {
+      // The selection stays for the Edit items to act on, as QLineEdit keeps it under a popup.
       QFocusEvent underMenu(QEvent::FocusOut, Qt::PopupFocusReason);
       QLineEdit::focusOutEvent(&underMenu);
     } else {
@@ -533,17 +538,15 @@ void DrawSelectionUnfocused(QWidget* edit, bool drawn) {
   edit->setPalette(palette);
 }
 
-// Hides the selection of a text area that loses the focus. A menu opened over it takes the focus
-// only for the moment the menu is open, and the selection stays for the item that acts on it.
+// Hides the selection of a text area that loses the focus, except to a menu.
 class SelectionHider : public QObject {
  public:
   using QObject::QObject;
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::FocusOut) {
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
       DrawSelectionUnfocused(static_cast<QWidget*>(watched),
-                             reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason);
+                             LentToAMenu(*static_cast<QFocusEvent*>(event)));
     }
     return false;
   }

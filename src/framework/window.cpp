@@ -318,7 +318,7 @@ void Window::BuildMenus() {
     QMenu* menu = bar->addMenu(ToQt(menuItem.Value()));
     menu->setObjectName(ToQt(menuItem.Name()));
     menu->menuAction()->setVisible(menuItem.Visible());
-    std::vector<std::pair<QAction*, std::string>> autoActions;
+    std::vector<std::pair<QAction*, const MenuItem*>> actions;
     for (size_t i = 0; i < menuItem.Count(); ++i) {
       const MenuItem& item = menuItem.Item(i);
       if (item.IsSeparator()) {
@@ -329,28 +329,32 @@ void Window::BuildMenus() {
       action->setObjectName(ToQt(item.Name()));
       action->setVisible(item.Visible());
       action->setShortcut(ToKeySequence(item.Shortcut()));
-      const std::string name = item.Name();
-      if (item.ItemKind() == MenuItem::Kind::Quit) {
-        action->setMenuRole(QAction::QuitRole);
-        QObject::connect(action, &QAction::triggered, widget_, [] { Application::Quit(); });
-        continue;
-      }
-      QObject::connect(action, &QAction::triggered, widget_, [this, name] {
+      if (item.ItemKind() == MenuItem::Kind::Quit) action->setMenuRole(QAction::QuitRole);
+      QObject::connect(action, &QAction::triggered, widget_, [this, &item] {
         static_cast<WindowWidget*>(widget_)->ReturnFocusFromMenuBar();
-        ActOnItem(name);
+        Choose(item);
       });
-      if (item.AutoEnabled()) autoActions.emplace_back(action, name);
+      actions.emplace_back(action, &item);
     }
-    // Auto-enabled items follow what they can do in this window right now: an editing item what
-    // the focused text control allows, any other item whether this window handles it.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, autoActions] {
-      for (const auto& [action, name] : autoActions) action->setEnabled(CanAct(name));
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this, actions] {
+      for (const auto& [action, item] : actions) action->setEnabled(Offers(*item));
     });
   }
 }
 
-void Window::ActOnItem(const std::string& itemName) {
-  if (!HandleMenuItem(itemName) && IsEditItem(itemName)) DoEdit(UserFocus(), itemName);
+void Window::Choose(const MenuItem& item) {
+  if (item.ItemKind() == MenuItem::Kind::Quit) {
+    Application::Quit();
+  } else if (!HandleMenuItem(item.Name()) && IsEditItem(item.Name())) {
+    DoEdit(UserFocus(), item.Name());
+  }
+}
+
+bool Window::Offers(const MenuItem& item) const {
+  // An auto-enabled item follows what it can do in this window right now: Quit always, an
+  // editing item what the focused text control allows, any other item whether this window
+  // handles it.
+  return !item.AutoEnabled() || item.ItemKind() == MenuItem::Kind::Quit || CanAct(item.Name());
 }
 
 bool Window::ServeMenuShortcut(const QKeySequence& keys) {
@@ -363,12 +367,8 @@ bool Window::ServeMenuShortcut(const QKeySequence& keys) {
       if (item.IsSeparator() || item.Shortcut().empty() || ToKeySequence(item.Shortcut()) != keys) {
         continue;
       }
-      if (item.ItemKind() == MenuItem::Kind::Quit) {
-        Application::Quit();
-        return true;
-      }
-      if (item.AutoEnabled() && !CanAct(item.Name())) return false;
-      ActOnItem(item.Name());
+      if (!Offers(item)) return false;
+      Choose(item);
       return true;
     }
   }

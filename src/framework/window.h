@@ -19,6 +19,7 @@ class QKeySequence;
 namespace fw {
 
 class MenuBar;
+class MenuItem;
 
 enum class Frame { Document = 0, Plain = 2 };  // a titled window, or one without any frame
 enum class Placement { ScreenCentre = 0, Cascade = 3 };  // where a new window first appears
@@ -123,9 +124,11 @@ class Window {
   void Construct();
   void BuildMenus();
   bool CanAct(const std::string& itemName) const;
-  // Does what choosing the item does here: this window's handler for it or, for an editing
+  // Does what choosing the item does here: Quit, this window's handler for it or, for an editing
   // item, the edit of the focused text.
-  void ActOnItem(const std::string& itemName);
+  void Choose(const MenuItem& item);
+  // Whether the item is enabled here now.
+  bool Offers(const MenuItem& item) const;
   // A window without a menu bar of its own is served by the application's: a key that is an
   // item's shortcut does what the item does there. False when no item took the key.
   bool ServeMenuShortcut(const QKeySequence& keys);
