@@ -6,11 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -22,6 +20,7 @@
 #include "framework/services.h"
 #include "framework/window.h"
 #include "support/hang_guard.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -344,18 +343,9 @@ TEST_F(Framework, ADropThatDoesNotFitIsRefusedToItsSource) {
   for (const auto& [before, after, accepted] :
        {std::tuple{"1234", "1234", false}, std::tuple{"12", "125", true}}) {
     field.SetText(before);
-    QMimeData data;
-    data.setText("5");
-    const QPoint at(field.Widget()->width() - 4, field.Widget()->height() / 2);
-    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(field.Widget(), &enter);
-    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(field.Widget(), &move);
-    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(field.Widget(), &drop);
+    const bool taken = DropText(field.Widget(), "5", Qt::CopyAction | Qt::MoveAction);
     EXPECT_EQ(field.Text(), after);
-    EXPECT_EQ(drop.isAccepted(), accepted) << before;
+    EXPECT_EQ(taken, accepted) << before;
   }
   EXPECT_EQ(beeps, 1);
 }

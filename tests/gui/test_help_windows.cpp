@@ -17,20 +17,13 @@
 #include "app/app.h"
 #include "mainwindow/control_wnd.h"
 #include "support/hang_guard.h"
+#include "support/user_actions.h"
 #include "windows/help_wnd.h"
 
 namespace {
 
 void Click(fw::Canvas& button) {
   QTest::mouseClick(button.Widget(), Qt::LeftButton);
-}
-
-QMenuBar* BarOf(const fw::Window& window) {
-  return static_cast<QMainWindow*>(window.Widget())->menuBar();
-}
-
-QAction* Item(const fw::Window& window, const char* name) {
-  return BarOf(window)->findChild<QAction*>(name);
 }
 
 // Each menu, then each of its items, as the bar shows them: name, caption and shortcut.
@@ -45,25 +38,6 @@ std::vector<std::string> Rows(QMenuBar* bar) {
     }
   }
   return rows;
-}
-
-// Opens and closes the menu as the user does, so that its items take their enabled states.
-void OpenMenu(const fw::Window& window, const char* name) {
-  QMenu* menu = BarOf(window)->findChild<QMenu*>(name);
-  ASSERT_NE(menu, nullptr) << name;
-  menu->popup(QPoint(0, 0));
-  menu->hide();
-}
-
-// Which of the Edit items are enabled, in the order Undo, Cut, Copy, Paste, Clear, Select All.
-std::vector<bool> EditEnabled(const fw::Window& window) {
-  OpenMenu(window, "EditMenu");
-  std::vector<bool> enabled;
-  for (const char* name :
-       {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
-    enabled.push_back(Item(window, name)->isEnabled());
-  }
-  return enabled;
 }
 
 void SelectFirstLine(fw::TextArea& area) {
@@ -183,30 +157,30 @@ TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {
   QGuiApplication::clipboard()->clear();
   using Enabled = std::vector<bool>;
   //                     Undo   Cut    Copy   Paste  Clear  Select All
-  EXPECT_EQ(EditEnabled(help), (Enabled{false, true, true, false, true, true}));
-  EXPECT_EQ(EditEnabled(main), (Enabled{false, false, false, false, false, true}));
+  EXPECT_EQ(OfferedEditItems(help), (Enabled{false, true, true, false, true, true}));
+  EXPECT_EQ(OfferedEditItems(main), (Enabled{false, false, false, false, false, true}));
 
-  Item(help, "EditCopy")->trigger();
+  TriggerItem(help, "EditCopy");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Quorvane -- Means");
-  EXPECT_EQ(EditEnabled(help), (Enabled{false, true, true, true, true, true}));
+  EXPECT_EQ(OfferedEditItems(help), (Enabled{false, true, true, true, true, true}));
 
   auto* editor = static_cast<QPlainTextEdit*>(help.EditField1().Widget());
   editor->moveCursor(QTextCursor::End);
-  EXPECT_EQ(EditEnabled(help), (Enabled{false, false, false, true, false, true}));
-  Item(help, "EditPaste")->trigger();
+  EXPECT_EQ(OfferedEditItems(help), (Enabled{false, false, false, true, false, true}));
+  TriggerItem(help, "EditPaste");
   EXPECT_TRUE(help.EditField1().Text().ends_with("Quorvane -- Means"));
-  EXPECT_TRUE(EditEnabled(help)[0]) << "the paste can be undone";
-  Item(help, "EditSelectAll")->trigger();
-  EXPECT_EQ(EditEnabled(help), (Enabled{true, true, true, true, true, true}));
-  Item(help, "EditCut")->trigger();
+  EXPECT_TRUE(OfferedEditItems(help)[0]) << "the paste can be undone";
+  TriggerItem(help, "EditSelectAll");
+  EXPECT_EQ(OfferedEditItems(help), (Enabled{true, true, true, true, true, true}));
+  TriggerItem(help, "EditCut");
   EXPECT_EQ(help.EditField1().Text(), "");
   EXPECT_EQ(main.m1fld().Text(), "12.5") << "the main window's field was not touched";
 
   // The About item is handled by the main window only, so it is offered there alone.
-  OpenMenu(help, "AboutMenu");
-  EXPECT_FALSE(Item(help, "AboutQuorvane")->isEnabled());
-  OpenMenu(main, "AboutMenu");
-  EXPECT_TRUE(Item(main, "AboutQuorvane")->isEnabled());
+  OpenMenu(help, "AboutMenu")->hide();
+  EXPECT_FALSE(ItemOf(help, "AboutQuorvane")->isEnabled());
+  OpenMenu(main, "AboutMenu")->hide();
+  EXPECT_TRUE(ItemOf(main, "AboutQuorvane")->isEnabled());
 }
 
 // Selected text is drawn so only while the text has the focus; a menu opened over it takes the
@@ -230,7 +204,7 @@ TEST(HelpWindows, TheSelectionShowsOnlyWhileTheTextHasTheFocus) {
   EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "back with the focus";
 
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
-  ASSERT_TRUE(BarOf(help)->findChild<QMenu*>("EditMenu")->isVisible());
+  ASSERT_TRUE(MenuOf(help, "EditMenu")->isVisible());
   EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "under the open Edit menu";
   QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -249,7 +223,7 @@ TEST(HelpWindows, QuitFromAHelpWindowEndsTheEventLoop) {
     HangGuard guard("Ctrl+Q in a help window did not end the event loop");
     EXPECT_EQ(TheApp()->Run(), 0) << "Ctrl+Q";
   }
-  QAction* quit = Item(help, "FileQuit");
+  QAction* quit = ItemOf(help, "FileQuit");
   QTimer::singleShot(0, quit, [quit] { quit->trigger(); });
   HangGuard guard("File > Quit in a help window did not end the event loop");
   EXPECT_EQ(TheApp()->Run(), 0) << "File > Quit";

@@ -3,12 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QTest>
 #include <functional>
 #include <string>
@@ -16,6 +13,7 @@
 
 #include "app/module1.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -285,26 +283,8 @@ struct EditCase {
   const char* textAfter;
 };
 
-void TriggerMenuItem(ControlWnd& w, const char* name) {
-  auto* action = w.Widget()->findChild<QAction*>(name);
-  ASSERT_NE(action, nullptr) << name;
-  action->trigger();
-}
-
 void Key(fw::TextField& field, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(field.Widget(), key, modifiers);
-}
-
-void Drop(fw::TextField& field, const char* text) {
-  QMimeData data;
-  data.setText(text);
-  const QPointF at(field.Widget()->width() - 4, field.Widget()->height() / 2);
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(field.Widget(), &enter);
-  QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(field.Widget(), &move);
-  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(field.Widget(), &drop);
 }
 
 const auto kNothing = [](fw::TextField&) {};
@@ -334,16 +314,16 @@ const EditCase kEdits[] = {
     {"Edit menu Paste", kNothing,
      [](ControlWnd& w, fw::TextField&) {
        QGuiApplication::clipboard()->setText("7");
-       TriggerMenuItem(w, "EditPaste");
+       TriggerItem(w, "EditPaste");
      },
      "127"},
     {"Edit menu Clear", kSelectAll,
-     [](ControlWnd& w, fw::TextField&) { TriggerMenuItem(w, "EditClear"); }, ""},
+     [](ControlWnd& w, fw::TextField&) { TriggerItem(w, "EditClear"); }, ""},
     {"Edit menu Cut", kSelectAll,
-     [](ControlWnd& w, fw::TextField&) { TriggerMenuItem(w, "EditCut"); }, ""},
+     [](ControlWnd& w, fw::TextField&) { TriggerItem(w, "EditCut"); }, ""},
     {"Edit menu Undo", kPasteFive,
-     [](ControlWnd& w, fw::TextField&) { TriggerMenuItem(w, "EditUndo"); }, "12"},
-    {"drop", kNothing, [](ControlWnd&, fw::TextField& f) { Drop(f, "9"); }, "129"},
+     [](ControlWnd& w, fw::TextField&) { TriggerItem(w, "EditUndo"); }, "12"},
+    {"drop", kNothing, [](ControlWnd&, fw::TextField& f) { DropText(f.Widget(), "9"); }, "129"},
 };
 
 TEST_F(InputFilters, EveryEditOfTheUserBlanksAResultInTheFieldsMannerAsAKeyDoes) {
@@ -475,9 +455,9 @@ const PasteCase kPastes[] = {
     {"Edit menu Paste",
      [](ControlWnd& w, fw::TextField&, const char* text) {
        QGuiApplication::clipboard()->setText(text);
-       TriggerMenuItem(w, "EditPaste");
+       TriggerItem(w, "EditPaste");
      }},
-    {"drop", [](ControlWnd&, fw::TextField& f, const char* text) { Drop(f, text); }},
+    {"drop", [](ControlWnd&, fw::TextField& f, const char* text) { DropText(f.Widget(), text); }},
 };
 
 // A paste cut short to the limit would be another number: 12000 would become 1200.

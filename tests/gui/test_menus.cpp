@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -17,22 +16,10 @@
 #include <vector>
 
 #include "mainwindow/control_wnd.h"
+#include "support/user_actions.h"
 #include "windows/help_wnd.h"
 
 namespace {
-
-QMenuBar* BarOf(const fw::Window& window) {
-  return static_cast<QMainWindow*>(window.Widget())->menuBar();
-}
-
-QMenu* MenuOf(const fw::Window& window, const char* name) {
-  return BarOf(window)->findChild<QMenu*>(name);
-}
-
-// The centre of a menu's title in the bar, in the bar's own pixels.
-QPoint TitleCentre(const fw::Window& window, const char* menu) {
-  return BarOf(window)->actionGeometry(MenuOf(window, menu)->menuAction()).center();
-}
 
 // The ways from an open File menu to the Edit menu.
 enum class Way { SlideThePointer, AltFEscAltE, AltFRight };
@@ -77,20 +64,10 @@ void OpenEditThroughFile(const fw::Window& window, Way way) {
   ASSERT_FALSE(file->isVisible());
 }
 
-// Which of the Edit items the open Edit menu offers: Undo, Cut, Copy, Paste, Clear, Select All.
-std::vector<bool> OfferedEditItems(const fw::Window& window) {
-  std::vector<bool> enabled;
-  for (const char* name :
-       {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear", "EditSelectAll"}) {
-    enabled.push_back(BarOf(window)->findChild<QAction*>(name)->isEnabled());
-  }
-  return enabled;
-}
-
 // Chooses an item of the open Edit menu with a click on it.
-void Choose(const fw::Window& window, const char* item) {
+void ClickItem(const fw::Window& window, const char* item) {
   QMenu* edit = MenuOf(window, "EditMenu");
-  QAction* action = BarOf(window)->findChild<QAction*>(item);
+  QAction* action = ItemOf(window, item);
   QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(action).center());
   ASSERT_FALSE(edit->isVisible());
 }
@@ -115,9 +92,9 @@ TEST(EditMenuFromAnotherMenu, FollowsTheFieldTheUserLeftTheFocusIn) {
 
       OpenEditThroughFile(main, way);
       //                                       Undo  Cut       Copy      Paste Clear     Select All
-      EXPECT_EQ(OfferedEditItems(main), (Offered{true, selected, selected, true, selected, true}))
+      EXPECT_EQ(EditItemStates(main), (Offered{true, selected, selected, true, selected, true}))
           << what;
-      Choose(main, selected ? "EditCut" : "EditSelectAll");
+      ClickItem(main, selected ? "EditCut" : "EditSelectAll");
       auto* field = static_cast<QLineEdit*>(main.m1fld().Widget());
       if (selected) {
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "12.5") << what;
@@ -152,9 +129,9 @@ TEST(EditMenuFromAnotherMenu, FollowsTheHelpTextOfItsOwnWindow) {
 
     OpenEditThroughFile(help, way);
     //                                 Undo   Cut   Copy  Paste  Clear Select All
-    EXPECT_EQ(OfferedEditItems(help), (Offered{false, true, true, false, true, true}))
+    EXPECT_EQ(EditItemStates(help), (Offered{false, true, true, false, true, true}))
         << WayName(way);
-    Choose(help, "EditCopy");
+    ClickItem(help, "EditCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "Quorvane -- Proportions")
         << WayName(way);
     QTest::keyClicks(QApplication::focusWidget(), "N");

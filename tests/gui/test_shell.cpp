@@ -6,9 +6,7 @@
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -23,6 +21,7 @@
 #include "app/pictures.h"
 #include "mainwindow/control_wnd.h"
 #include "support/hang_guard.h"
+#include "support/user_actions.h"
 #include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
@@ -31,41 +30,6 @@ namespace {
 void DeleteClosedWindows() {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
-}
-
-QMenuBar* BarOf(const fw::Window& window) {
-  return static_cast<QMainWindow*>(window.Widget())->menuBar();
-}
-
-// Opens the menu with a click on its title in the window's menu bar, as the user does, so that its
-// items take the enabled states they show.
-QMenu* OpenMenu(const fw::Window& window, const char* name) {
-  QMenuBar* bar = BarOf(window);
-  auto* menu = bar->findChild<QMenu*>(name);
-  if (!menu) return nullptr;
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-  return menu;
-}
-
-// Chooses an item as the user does: a click opens its menu, the arrow keys move to the item and
-// Return activates it. An item that the open menu does not offer fails the test.
-void Choose(const fw::Window& window, const char* menuName, const char* itemName) {
-  QMenu* menu = OpenMenu(window, menuName);
-  ASSERT_NE(menu, nullptr) << menuName;
-  ASSERT_TRUE(menu->isVisible()) << menuName << " did not open";
-  auto* item = menu->findChild<QAction*>(itemName);
-  ASSERT_NE(item, nullptr) << itemName;
-  const bool offered = item->isEnabled();
-  for (qsizetype step = 0; offered && menu->activeAction() != item && step < menu->actions().size();
-       ++step) {
-    QTest::keyClick(menu, Qt::Key_Down);
-  }
-  const bool reached = menu->activeAction() == item;
-  if (!offered || !reached) menu->hide();
-  ASSERT_TRUE(offered) << itemName << " is disabled";
-  ASSERT_TRUE(reached) << itemName << " cannot be reached with the arrow keys";
-  QTest::keyClick(menu, Qt::Key_Return);
-  EXPECT_FALSE(menu->isVisible()) << "the menu closes";
 }
 
 TEST(StartUp, OnlyTheAboutWindowExistsUntilItGivesWay) {
@@ -153,8 +117,7 @@ TEST(MainWindow, CtrlQInTheAboutWindowShownFromTheMenuQuits) {
   _LateStartup();
   AboutWnd::Get().Timer1().Fire();
   ControlWnd& main = ControlWnd::Get();
-  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
-  qtBar->findChild<QAction*>("AboutQuorvane")->trigger();
+  TriggerItem(main, "AboutQuorvane");
   QWidget* about = AboutWnd::Get().Widget();
   ASSERT_TRUE(about->isVisible());
   // In front of the main window, so that only its own keys can serve the shortcut.
@@ -169,8 +132,7 @@ TEST(MainWindow, CtrlQInAHelpWindowQuitsWhileTheAboutWindowIsOnShow) {
   AboutWnd::Get().Timer1().Fire();
   ControlWnd& main = ControlWnd::Get();
   helpWnd& help = helpWnd::Get();
-  auto* qtBar = static_cast<QMainWindow*>(main.Widget())->menuBar();
-  qtBar->findChild<QAction*>("AboutQuorvane")->trigger();
+  TriggerItem(main, "AboutQuorvane");
   QApplication::setActiveWindow(help.Widget());
   help.EditField1().SetFocus();
   ASSERT_TRUE(AboutWnd::Get().Visible()) << "only the main window sends it away";
@@ -433,8 +395,7 @@ TEST(MenuBar, HoldsFileEditAndTheAboutMenu) {
   }
   EXPECT_EQ(bar.Child("FileMenu")->Child("FileQuit")->ItemKind(), fw::MenuItem::Kind::Quit);
   // The main window shows it with the platform's shortcut keys.
-  auto* qtBar = static_cast<QMainWindow*>(ControlWnd::Get().Widget())->menuBar();
-  auto* quit = qtBar->findChild<QAction*>("FileQuit");
+  QAction* quit = ItemOf(ControlWnd::Get(), "FileQuit");
   ASSERT_NE(quit, nullptr);
   EXPECT_EQ(quit->shortcut(), QKeySequence("Ctrl+Q"));
 }
@@ -444,7 +405,7 @@ TEST(MenuBar, TheAboutItemShowsTheAboutWindow) {
   AboutWnd::Get().Timer1().Fire();
   ControlWnd& main = ControlWnd::Get();
   ASSERT_FALSE(AboutWnd::Get().Visible());
-  Choose(main, "AboutMenu", "AboutQuorvane");
+  ChooseItem(main, "AboutMenu", "AboutQuorvane");
   EXPECT_TRUE(AboutWnd::Get().Visible());
   EXPECT_EQ(fw::Window::Count(), 2) << "the same About window, shown again";
 }
@@ -452,7 +413,7 @@ TEST(MenuBar, TheAboutItemShowsTheAboutWindow) {
 TEST(MenuBar, FileQuitEndsTheEventLoop) {
   ControlWnd& main = ControlWnd::Get();
   QApplication::setActiveWindow(main.Widget());
-  QTimer::singleShot(0, main.Widget(), [&main] { Choose(main, "FileMenu", "FileQuit"); });
+  QTimer::singleShot(0, main.Widget(), [&main] { ChooseItem(main, "FileMenu", "FileQuit"); });
   HangGuard guard("File > Quit did not end the event loop");
   EXPECT_EQ(TheApp()->Run(), 0);
 }
@@ -484,7 +445,7 @@ TEST(MenuBar, EditItemsActOnTheFocusedField) {
     main.m1fld().SetFocus();
     QGuiApplication::clipboard()->setText("7");
     c.prepare(*edit);
-    Choose(main, "EditMenu", c.item);
+    ChooseItem(main, "EditMenu", c.item);
     EXPECT_EQ(main.m1fld().Text(), c.textAfter);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboardAfter);
     EXPECT_EQ(edit->selectedText().toStdString(), c.selectedAfter);
@@ -507,21 +468,12 @@ TEST(MenuBar, AResultFieldOffersOnlySelectAllAndCopy) {
   QTest::mouseClick(main.tfld().Widget(), Qt::LeftButton);
   ASSERT_TRUE(main.tfld().HasFocus());
   QGuiApplication::clipboard()->setText("7");
-  const char* items[] = {"EditUndo", "EditCut",   "EditCopy",
-                         "EditPaste", "EditClear", "EditSelectAll"};
-  const auto offered = [&] {
-    QMenu* menu = OpenMenu(main, "EditMenu");
-    std::vector<bool> enabled;
-    for (const char* item : items) enabled.push_back(menu->findChild<QAction*>(item)->isEnabled());
-    menu->hide();
-    return enabled;
-  };
   using Enabled = std::vector<bool>;
   //                         Undo   Cut    Copy   Paste  Clear  Select All
-  EXPECT_EQ(offered(), (Enabled{false, false, false, false, false, true}));
-  Choose(main, "EditMenu", "EditSelectAll");
-  EXPECT_EQ(offered(), (Enabled{false, false, true, false, false, true}));
-  Choose(main, "EditMenu", "EditCopy");
+  EXPECT_EQ(OfferedEditItems(main), (Enabled{false, false, false, false, false, true}));
+  ChooseItem(main, "EditMenu", "EditSelectAll");
+  EXPECT_EQ(OfferedEditItems(main), (Enabled{false, false, true, false, false, true}));
+  ChooseItem(main, "EditMenu", "EditCopy");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "-0.425");
   EXPECT_EQ(main.tfld().Text(), "-0.425");
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+// The menu bar and drag and drop, worked as the user works them, for the widget tests.
+
+#include <QPoint>
+#include <Qt>
+#include <vector>
+
+#include "framework/window.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+QMenuBar* BarOf(const fw::Window& window);
+QMenu* MenuOf(const fw::Window& window, const char* menu);
+QAction* ItemOf(const fw::Window& window, const char* item);
+// The centre of a menu's title in the bar, in the bar's own pixels.
+QPoint TitleCentre(const fw::Window& window, const char* menu);
+
+// Opens the menu with a click on its title in the window's menu bar, as the user does, so that its
+// items take the enabled states they show; nullptr when the bar has no such menu.
+QMenu* OpenMenu(const fw::Window& window, const char* menu);
+// Chooses an item as the user does: a click opens its menu, the arrow keys move to the item and
+// Return activates it. An item that the open menu does not offer fails the test.
+void ChooseItem(const fw::Window& window, const char* menu, const char* item);
+// Triggers the item's action as its menu or shortcut does, without opening the menu.
+void TriggerItem(const fw::Window& window, const char* item);
+
+// Whether each Edit item is enabled now: Undo, Cut, Copy, Paste, Clear, Select All.
+std::vector<bool> EditItemStates(const fw::Window& window);
+// The same as the Edit menu offers them when the user opens it, which closes again.
+std::vector<bool> OfferedEditItems(const fw::Window& window);
+
+// Drags text onto the widget and drops it there near its right end; whether the drop was taken.
+bool DropText(QWidget* target, const char* text, Qt::DropActions actions = Qt::CopyAction);
