@@ -385,12 +385,7 @@ TEST_F(InputFilters, AKeyOrAPasteAfterARealResultHidesIt) {
   };
   for (const Case& c : cases) {
     EnterTab(0);
-    Fill({{&W().m1fld(), "99.67"},
-          {&W().sd1fld(), "13.872"},
-          {&W().n1fld(), "12"},
-          {&W().m2fld(), "102.0"},
-          {&W().sd2fld(), "13.995"},
-          {&W().n2fld(), "14"}});
+    FillMeans("99.67", "13.872", "12", "102.0", "13.995", "14");
     Press(W().CalcBtn());
     ASSERT_EQ(W().tfld().Text(), "-0.425");
     c.edit((W().*c.field)());
@@ -471,12 +466,7 @@ TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResu
   for (const PasteCase& paste : kPastes) {
     for (const auto& [fieldOf, text] : tooLong) {
       EnterTab(0);
-      Fill({{&W().m1fld(), "12"},
-            {&W().sd1fld(), "13.872"},
-            {&W().n1fld(), "12"},
-            {&W().m2fld(), "10"},
-            {&W().sd2fld(), "13.995"},
-            {&W().n2fld(), "14"}});
+      FillMeans("12", "13.872", "12", "10", "13.995", "14");
       Press(W().CalcBtn());
       const ShownResult before = Shown(W().tfld(), W().dffld(), W().pfld());
       ASSERT_EQ(before.df, "24");

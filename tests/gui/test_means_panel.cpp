@@ -24,15 +24,6 @@ class MeansPanel : public PanelTest {
   void Choose(int design) {
     (design == 1 ? W().IBtn() : design == 2 ? W().RBtn() : W().SBtn()).SetValue(true);
   }
-  void FillAll(const char* m1, const char* sd1, const char* n1, const char* m2, const char* sd2,
-               const char* n2) {
-    Fill({{&W().m1fld(), m1},
-          {&W().sd1fld(), sd1},
-          {&W().n1fld(), n1},
-          {&W().m2fld(), m2},
-          {&W().sd2fld(), sd2},
-          {&W().n2fld(), n2}});
-  }
   ShownResult Result() { return Shown(W().tfld(), W().dffld(), W().pfld()); }
   void Calculate() { Press(W().CalcBtn()); }
   bool AnyResultShown() { return Results(0).AnyShown(); }
@@ -125,7 +116,7 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
   };
   for (const CheckCase& c : cases) {
     Choose(c.design);
-    FillAll(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
+    FillMeans(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
     W().ClearBtn().SetFocus();
     messages.clear();
     Calculate();
@@ -144,7 +135,7 @@ TEST_F(MeansPanel, BoundsOfNAndRPass) {
        {Passing{1, "2", "9999"}, Passing{1, "9999", "2"}, Passing{1, "2.9", "3"},
         Passing{2, "5", "1"}, Passing{2, "5", "-1"}, Passing{3, "2", ""}, Passing{3, "9999", ""}}) {
     Choose(c.design);
-    FillAll("10", "2", c.n1, "11", "3", c.n2);
+    FillMeans("10", "2", c.n1, "11", "3", c.n2);
     messages.clear();
     Calculate();
     EXPECT_TRUE(messages.empty()) << LastMessage() << " for " << c.n1 << ", " << c.n2;
@@ -155,7 +146,7 @@ TEST_F(MeansPanel, BoundsOfNAndRPass) {
 
 TEST_F(MeansPanel, AValueLeftInTheSecondNFieldIsReadUnderTheNewDesign) {
   W().RBtn().SetValue(true);
-  FillAll("93.5", "8.15", "14", "97.14", "9.566", ".960");
+  FillMeans("93.5", "8.15", "14", "97.14", "9.566", ".960");
   W().IBtn().SetValue(true);
   EXPECT_EQ(W().n2fld().Text(), ".960");
   Calculate();
@@ -186,14 +177,14 @@ TEST_F(MeansPanel, DesignsRelabelAndShowTheirFields) {
 
 TEST_F(MeansPanel, SampleAgainstPopulationReadsNeitherHiddenField) {
   W().SBtn().SetValue(true);
-  FillAll("112.2", "10.94", "10", "110.0", "-1", "");
+  FillMeans("112.2", "10.94", "10", "110.0", "-1", "");
   Calculate();
   EXPECT_TRUE(messages.empty()) << LastMessage();
   EXPECT_EQ(W().tfld().Text(), "+0.636");
 }
 
 TEST_F(MeansPanel, ADesignSwitchHidesTheResultAndKeepsDirty) {
-  FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
+  FillMeans("99.67", "13.872", "12", "102.0", "13.995", "14");
   Calculate();
   ASSERT_EQ(Module1::dirty, "y");
   W().RBtn().SetValue(true);
@@ -211,7 +202,7 @@ TEST_F(MeansPanel, ValuesThatGiveNoStatisticAreRefused) {
        {Case{1, "5", "0", "10", "5", "0", "10"}, Case{2, "5", "3", "10", "5", "3", "1"},
         Case{3, "5", "0", "10", "5", "", ""}}) {
     Choose(c.design);
-    FillAll(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
+    FillMeans(c.m1, c.sd1, c.n1, c.m2, c.sd2, c.n2);
     W().ClearBtn().SetFocus();
     messages.clear();
     Calculate();
@@ -222,7 +213,7 @@ TEST_F(MeansPanel, ValuesThatGiveNoStatisticAreRefused) {
 }
 
 TEST_F(MeansPanel, ZeroSpreadWithDifferentMeansShowsAnInfiniteT) {
-  FillAll("6", "0", "10", "5", "0", "10");
+  FillMeans("6", "0", "10", "5", "0", "10");
   Calculate();
   EXPECT_TRUE(messages.empty());
   EXPECT_EQ(W().tfld().Text(), "+INF");
@@ -231,7 +222,7 @@ TEST_F(MeansPanel, ZeroSpreadWithDifferentMeansShowsAnInfiniteT) {
 
 // Large means with small spreads give a t too long for its field at the field's own font.
 TEST_F(MeansPanel, ALongTShowsWithItsSignAndLeadingDigits) {
-  FillAll("1745", "1", "9999", "0", "1", "9999");
+  FillMeans("1745", "1", "9999", "0", "1", "9999");
   Calculate();
   ASSERT_TRUE(messages.empty()) << LastMessage();
   const double df = 9999 + 9999 - 2;
@@ -246,7 +237,7 @@ TEST_F(MeansPanel, ALongTShowsWithItsSignAndLeadingDigits) {
 }
 
 TEST_F(MeansPanel, TheTabKeyVisitsTheInputsInOrderAndFieldsKeepTheirLimits) {
-  FillAll("99.67", "13.872", "12", "102.0", "13.995", "14");
+  FillMeans("99.67", "13.872", "12", "102.0", "13.995", "14");
   Calculate();  // the result fields are on show and enabled, and still no Tab stop
   W().Show();
   QApplication::setActiveWindow(W().Widget());
@@ -276,7 +267,7 @@ TEST_F(MeansPanel, ShownPAgreesWithTheExactPForRandomInputs) {
     const int n1 = n(random), n2 = n(random);
     Choose(design);
     auto text = [](double v) { return FixedText(v, 6).substr(0, 8); };
-    FillAll(text(m1).c_str(), text(sd1).c_str(), IntText(n1).c_str(), text(m2).c_str(),
+    FillMeans(text(m1).c_str(), text(sd1).c_str(), IntText(n1).c_str(), text(m2).c_str(),
             text(sd2).c_str(), design == 2 ? text(rho).c_str() : IntText(n2).c_str());
     Calculate();
     ASSERT_TRUE(messages.empty()) << LastMessage();

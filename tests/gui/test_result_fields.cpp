@@ -243,12 +243,7 @@ TEST_F(ResultFields, ATextCutAtTheSmallestFontShowsAMarkWhereItIsCut) {
 // A result is one number: a double-click anywhere in it selects all of it, so that a copy takes
 // the whole number. An input keeps the usual selection of a word.
 TEST_F(ResultFields, ADoubleClickSelectsAWholeResultAndAWordOfAnInput) {
-  Fill({{&W().m1fld(), "99.67"},
-        {&W().sd1fld(), "13.872"},
-        {&W().n1fld(), "12"},
-        {&W().m2fld(), "102.0"},
-        {&W().sd2fld(), "13.995"},
-        {&W().n2fld(), "14"}});
+  FillMeans("99.67", "13.872", "12", "102.0", "13.995", "14");
   Press(W().CalcBtn());
   ASSERT_EQ(W().tfld().Text(), "-0.425");
   W().Show();

@@ -37,6 +37,16 @@ void PanelTest::Fill(std::initializer_list<std::pair<fw::TextField*, std::string
   for (const auto& [field, text] : entries) field->SetText(text);
 }
 
+void PanelTest::FillMeans(const char* m1, const char* sd1, const char* n1, const char* m2,
+                          const char* sd2, const char* n2) {
+  Fill({{&W().m1fld(), m1},
+        {&W().sd1fld(), sd1},
+        {&W().n1fld(), n1},
+        {&W().m2fld(), m2},
+        {&W().sd2fld(), sd2},
+        {&W().n2fld(), n2}});
+}
+
 void PanelTest::Type(fw::TextField& field, const std::string& text) {
   field.SetFocus();
   QTest::keyClicks(field.Widget(), QString::fromStdString(text));

@@ -33,6 +33,9 @@ class PanelTest : public ::testing::Test {
   void EnterTab(int tab);
   // Puts text into fields from code: no input filter sees it, and it blanks nothing.
   void Fill(std::initializer_list<std::pair<fw::TextField*, std::string>> entries);
+  // Fills the Means panel's six inputs so, in their order on the panel.
+  void FillMeans(const char* m1, const char* sd1, const char* n1, const char* m2, const char* sd2,
+                 const char* n2);
   // Types text into a field key by key, as the user does.
   void Type(fw::TextField& field, const std::string& text);
   // Presses a push button.
