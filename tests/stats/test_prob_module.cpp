@@ -195,8 +195,9 @@ TEST(ZProb, MatchesTheExactTwoTailedP) {
   for (double z = 0; z <= 6.8; z += 0.0005) {
     misses.Check(zprob(z), ExactTwoTailedZ(z), 1e-9, "zprob", z);
   }
-  for (double z = 6.8; z < 60; z *= 1.01)
+  for (double z = 6.8; z < 60; z *= 1.01) {
     misses.Check(zprob(z), ExactTwoTailedZ(z), 1e-9, "zprob", z);
+  }
 }
 
 // --- F ---------------------------------------------------------------------------------------
