@@ -1,6 +1,7 @@
 // One Calculate press of each of the 13 designs on the real widgets (headless), on the inputs
 // that cost each design most: the largest N where the p of t or F takes longest, and a z just
-// inside the range where the normal series needs the most passes.
+// inside the range where the normal series needs the most passes; and one press whose t is shown
+// in exponent form.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -45,6 +46,12 @@ const std::vector<Press>& Presses() {
        0,
        "SBtn",
        {{"m1fld", "100.3"}, {"sd1fld", "15"}, {"n1fld", "9999"}, {"m2fld", "100"}}},
+      // A t too long for its field even at the smallest font: the field tries the exponent form
+      // with fewer and fewer digits until one fits.
+      {"Means Sample/Population, t in exponent form",
+       0,
+       "SBtn",
+       {{"m1fld", "123456789"}, {"sd1fld", ".001"}, {"n1fld", "4"}, {"m2fld", "0"}}},
       {"Variances Independent, F near 1, df 9998,9998",
        1,
        "IBtn1",
