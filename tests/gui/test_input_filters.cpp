@@ -77,13 +77,16 @@ struct KeyCase {
   char character = 0;         // the character the key types, where it is not the key's own
 };
 
-// "e" and "E" would let an exponent in ("1e5"); no field takes them.
+// "e" and "E" would let an exponent in ("1e5"); no field takes them. The codes on either side
+// of the ones a field takes ("+" 43, "," 44, "/" 47, ":" 58) are refused everywhere: a range
+// test one off at its edge would let "1:5" in, read as 1.
 const KeyCase kKeys[] = {
     {"0", Qt::Key_0, kCount, "120"},      {"5", Qt::Key_5, kCount, "125"},
     {"9", Qt::Key_9, kCount, "129"},      {"Backspace", Qt::Key_Backspace, kCount, "1"},
     {"Tab", Qt::Key_Tab, kCount, "12"},   {".", Qt::Key_Period, kDecimal, "12."},
     {"-", Qt::Key_Minus, kSigned, "12-"}, {"blank", Qt::Key_Space, kNever, ""},
     {"+", Qt::Key_Plus, kNever, ""},      {",", Qt::Key_Comma, kNever, ""},
+    {"/", Qt::Key_Slash, kNever, ""},     {":", Qt::Key_Colon, kNever, ""},
     {"x", Qt::Key_X, kNever, ""},         {"Return", Qt::Key_Return, kNever, ""},
     {"e", Qt::Key_E, kNever, ""},         {"E", Qt::Key_E, kNever, "", 'E'},
 };
