@@ -317,10 +317,12 @@ class LimitValidator : public QValidator {
 
 // A push button that shows a ring inside its outline while it holds the keyboard focus. The
 // style outlines a default button as it outlines a focused one, and every button of the tabs is
-// a default button, so without the ring the focus could not be seen on them.
+// a default button, so without the ring the focus could not be seen on them. The Tab key stops
+// on it, but a click leaves the focus where it was: the cursor stays in the field the user typed
+// in, and their next key goes on there.
 class ButtonWidget : public QPushButton {
  public:
-  explicit ButtonWidget(QWidget* parent) : QPushButton(parent) {}
+  explicit ButtonWidget(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::TabFocus); }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -332,6 +334,13 @@ class ButtonWidget : public QPushButton {
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 2, 2);
   }
+};
+
+// A radio button that a click selects without taking the focus, as a push button; the Tab key
+// stops on it.
+class RadioWidget : public QRadioButton {
+ public:
+  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) { setFocusPolicy(Qt::TabFocus); }
 };
 
 // A group box through which its page shows: the style's frame and caption, without the faint
@@ -457,7 +466,8 @@ void Control::Apply(const ControlSpec& spec) {
   widget_->setEnabled(spec.enabled);
   SetVisible(spec.visible);
   if (!spec.tabStop) {
-    widget_->setFocusPolicy(widget_->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+    // Out of the Tab key's order; a control that a click gives the focus to keeps that.
+    widget_->setFocusPolicy(widget_->focusPolicy() & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
   }
 }
 
@@ -635,9 +645,10 @@ void GroupBox::Apply(const ControlSpec& spec) {
 // --- RadioButton -------------------------------------------------------------------------
 
 RadioButton::RadioButton(std::string name, QWidget* parent)
-    : Control(std::move(name), new QRadioButton(parent)) {
+    : Control(std::move(name), new RadioWidget(parent)) {
   auto* radio = static_cast<QRadioButton*>(Widget());
-  // A selection by the user (click or arrow keys) runs Action; one from code runs it in SetValue.
+  // A selection by the user (a click, Space or an arrow key) runs Action; one from code runs it in
+  // SetValue.
   QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool checked) {
     if (checked && !settingFromCode_) RaiseAction();
   });
