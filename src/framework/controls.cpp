@@ -336,11 +336,28 @@ class ButtonWidget : public QPushButton {
   }
 };
 
-// A radio button that a click selects without taking the focus, as a push button; the Tab key
-// stops on it.
+// A radio button that the Tab key stops on as on any other control, and that a click selects
+// without taking the focus, as a push button. QAbstractButton takes the other buttons of an
+// exclusive group out of the Tab key's order whenever one of them gets the focus, so that Tab
+// would stop on one button of the group alone; each button here gets its own stop back at once.
+// The arrow keys still move the selection along the group.
 class RadioWidget : public QRadioButton {
  public:
   explicit RadioWidget(QWidget* parent) : QRadioButton(parent) { setFocusPolicy(Qt::TabFocus); }
+
+  // The focus policy that the button keeps whichever button of its group has the focus.
+  void KeepFocusPolicy() { ownPolicy_ = focusPolicy(); }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QRadioButton::focusInEvent(event);
+    for (auto* button : parentWidget()->findChildren<RadioWidget*>(Qt::FindDirectChildrenOnly)) {
+      button->setFocusPolicy(button->ownPolicy_);
+    }
+  }
+
+ private:
+  Qt::FocusPolicy ownPolicy_ = Qt::TabFocus;
 };
 
 // A group box through which its page shows: the style's frame and caption, without the faint
@@ -686,6 +703,7 @@ void RadioButton::RaiseAction() {
 
 void RadioButton::Apply(const ControlSpec& spec) {
   Control::Apply(spec);
+  static_cast<RadioWidget*>(Widget())->KeepFocusPolicy();
   SetCaption(spec.text);
   settingFromCode_ = true;
   static_cast<QRadioButton*>(Widget())->setChecked(spec.value);
