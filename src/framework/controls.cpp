@@ -360,6 +360,23 @@ class RadioWidget : public QRadioButton {
   Qt::FocusPolicy ownPolicy_ = Qt::TabFocus;
 };
 
+// A multi-line text that takes no Tab: the key moves the focus on to the window's next control,
+// and does nothing where there is none.
+class TextAreaWidget : public QPlainTextEdit {
+ public:
+  explicit TextAreaWidget(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
+
+ protected:
+  // A Tab comes here only when no other control could take the focus, or with Ctrl or Alt held.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+      event->accept();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+};
+
 // A group box through which its page shows: the style's frame and caption, without the faint
 // fill that the style lays inside the frame.
 class GroupBoxWidget : public QGroupBox {
@@ -582,7 +599,7 @@ class SelectionHider : public QObject {
 }  // namespace
 
 TextArea::TextArea(std::string name, QWidget* parent)
-    : Control(std::move(name), new QPlainTextEdit(parent)) {}
+    : Control(std::move(name), new TextAreaWidget(parent)) {}
 
 std::string TextArea::Text() const {
   return FromQt(static_cast<QPlainTextEdit*>(Widget())->toPlainText());
@@ -609,7 +626,6 @@ void TextArea::Apply(const ControlSpec& spec) {
                                                              : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  edit->setTabChangesFocus(true);
   if (spec.tabWidth > 0) edit->setTabStopDistance(spec.tabWidth);
   SetFieldColors(edit, spec);
   if (spec.hideSelection) {
