@@ -317,10 +317,12 @@ class LimitValidator : public QValidator {
 
 // A push button that shows a ring inside its outline while it holds the keyboard focus. The
 // style outlines a default button as it outlines a focused one, and every button of the tabs is
-// a default button, so without the ring the focus could not be seen on them.
+// a default button, so without the ring the focus could not be seen on them. The Tab key stops
+// on it, but a click leaves the focus where it was: the cursor stays in the field the user typed
+// in, and their next key goes on there.
 class ButtonWidget : public QPushButton {
  public:
-  explicit ButtonWidget(QWidget* parent) : QPushButton(parent) {}
+  explicit ButtonWidget(QWidget* parent) : QPushButton(parent) { setFocusPolicy(Qt::TabFocus); }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
@@ -331,6 +333,47 @@ class ButtonWidget : public QPushButton {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 2, 2);
+  }
+};
+
+// A radio button that the Tab key stops on as on any other control, and that a click selects
+// without taking the focus, as a push button. QAbstractButton takes the other buttons of an
+// exclusive group out of the Tab key's order whenever one of them gets the focus, so that Tab
+// would stop on one button of the group alone; each button here gets its own stop back at once.
+// The arrow keys still move the selection along the group.
+class RadioWidget : public QRadioButton {
+ public:
+  explicit RadioWidget(QWidget* parent) : QRadioButton(parent) { setFocusPolicy(Qt::TabFocus); }
+
+  // The focus policy that the button keeps whichever button of its group has the focus.
+  void KeepFocusPolicy() { ownPolicy_ = focusPolicy(); }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QRadioButton::focusInEvent(event);
+    for (auto* button : parentWidget()->findChildren<RadioWidget*>(Qt::FindDirectChildrenOnly)) {
+      button->setFocusPolicy(button->ownPolicy_);
+    }
+  }
+
+ private:
+  Qt::FocusPolicy ownPolicy_ = Qt::TabFocus;
+};
+
+// A multi-line text that takes no Tab: the key moves the focus on to the window's next control,
+// and does nothing where there is none.
+class TextAreaWidget : public QPlainTextEdit {
+ public:
+  explicit TextAreaWidget(QWidget* parent) : QPlainTextEdit(parent) { setTabChangesFocus(true); }
+
+ protected:
+  // A Tab comes here only when no other control could take the focus, or with Ctrl or Alt held.
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+      event->accept();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
   }
 };
 
@@ -457,7 +500,8 @@ void Control::Apply(const ControlSpec& spec) {
   widget_->setEnabled(spec.enabled);
   SetVisible(spec.visible);
   if (!spec.tabStop) {
-    widget_->setFocusPolicy(widget_->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::ClickFocus);
+    // Out of the Tab key's order; a control that a click gives the focus to keeps that.
+    widget_->setFocusPolicy(widget_->focusPolicy() & Qt::ClickFocus ? Qt::ClickFocus : Qt::NoFocus);
   }
 }
 
@@ -555,7 +599,7 @@ class SelectionHider : public QObject {
 }  // namespace
 
 TextArea::TextArea(std::string name, QWidget* parent)
-    : Control(std::move(name), new QPlainTextEdit(parent)) {}
+    : Control(std::move(name), new TextAreaWidget(parent)) {}
 
 std::string TextArea::Text() const {
   return FromQt(static_cast<QPlainTextEdit*>(Widget())->toPlainText());
@@ -582,7 +626,6 @@ void TextArea::Apply(const ControlSpec& spec) {
                                                              : Qt::ScrollBarAlwaysOff);
   edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  edit->setTabChangesFocus(true);
   if (spec.tabWidth > 0) edit->setTabStopDistance(spec.tabWidth);
   SetFieldColors(edit, spec);
   if (spec.hideSelection) {
@@ -635,9 +678,10 @@ void GroupBox::Apply(const ControlSpec& spec) {
 // --- RadioButton -------------------------------------------------------------------------
 
 RadioButton::RadioButton(std::string name, QWidget* parent)
-    : Control(std::move(name), new QRadioButton(parent)) {
+    : Control(std::move(name), new RadioWidget(parent)) {
   auto* radio = static_cast<QRadioButton*>(Widget());
-  // A selection by the user (click or arrow keys) runs Action; one from code runs it in SetValue.
+  // A selection by the user (a click, Space or an arrow key) runs Action; one from code runs it in
+  // SetValue.
   QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool checked) {
     if (checked && !settingFromCode_) RaiseAction();
   });
@@ -675,6 +719,7 @@ void RadioButton::RaiseAction() {
 
 void RadioButton::Apply(const ControlSpec& spec) {
   Control::Apply(spec);
+  static_cast<RadioWidget*>(Widget())->KeepFocusPolicy();
   SetCaption(spec.text);
   settingFromCode_ = true;
   static_cast<QRadioButton*>(Widget())->setChecked(spec.value);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -125,6 +126,26 @@ TEST(HelpWindows, TypedTextStaysUntilTheWindowIsClosed) {
   helpWnd2::Get().Close();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(helpWnd2::Get().EditField1().Text(), original);
+}
+
+// The help text is the only control of its window and takes no Tab: the key, with or without a
+// modifier, leaves the text and the focus as they were, and typing goes on where the cursor was.
+TEST(HelpWindows, TheTabKeyLeavesTheTextAsItWas) {
+  helpWnd3& help = helpWnd3::Get();
+  QApplication::setActiveWindow(help.Widget());
+  help.EditField1().SetFocus();
+  static_cast<QPlainTextEdit*>(help.EditField1().Widget())->moveCursor(QTextCursor::Start);
+  const std::string original = help.EditField1().Text();
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_Tab, Qt::NoModifier}, std::pair{Qt::Key_Backtab, Qt::ShiftModifier},
+        std::pair{Qt::Key_Tab, Qt::ControlModifier}}) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    EXPECT_EQ(help.EditField1().Text(), original)
+        << QKeySequence(key | modifiers).toString().toStdString();
+    EXPECT_TRUE(help.EditField1().HasFocus());
+  }
+  QTest::keyClicks(QApplication::focusWidget(), "Note: ");
+  EXPECT_EQ(help.EditField1().Text(), "Note: " + original);
 }
 
 TEST(HelpWindows, ShowTheMainWindowsMenuBarAboveTheirText) {

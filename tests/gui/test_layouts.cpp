@@ -1,10 +1,16 @@
 // Every control of the main window and of the About window, checked row by row right after the
 // window opens: its class, its text or caption, its character limit, its TabIndex and whether it
 // is visible. The rows are written out here apart from the program's own control tables, so that
-// a wrong row there shows as a disagreement instead of being shared by the test.
+// a wrong row there shows as a disagreement instead of being shared by the test. The Tab key's
+// round on each tab, under each design, follows the TabIndex of these rows.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTabBar>
+#include <algorithm>
+#include <cctype>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -304,6 +310,105 @@ class Layouts : public PanelTest {};
 TEST_F(Layouts, TheMainWindowOpensWithEveryControlAsItsLayoutGives) {
   ExpectAgreement("The main window", W(), kMainWindow);
 }
+
+// Whether the Tab key stops on a control of that row when it is on show: an input field, a design
+// button or a push button. The result fields (tfld, dffld and pfld with the tab's suffix) are
+// read-only and passed over; labels, group boxes, separators and the help pictures take no focus.
+bool TakesTheTabKey(const Row& row) {
+  if (row.cls == std::string(kRadioButton) || row.cls == std::string(kPushButton)) return true;
+  if (row.cls != std::string(kTextField)) return false;
+  const std::string name = row.name;
+  for (const std::string stem : {"tfld", "dffld", "pfld"}) {
+    const std::string suffix = name.starts_with(stem) ? name.substr(stem.size()) : "x";
+    if (suffix.empty() || (suffix.size() == 1 && std::isdigit(suffix[0]))) return false;
+  }
+  return true;
+}
+
+// The Tab key's stops among the controls that lie in the container, by the TabIndex of their
+// rows, each container's own stops at its place.
+void AppendStops(const fw::Window& window, const QWidget* container,
+                 std::vector<std::string>& stops) {
+  std::vector<const Row*> inside;
+  for (const Row& row : kMainWindow) {
+    if (window.Named<fw::Control>(row.name).Widget()->parentWidget() == container) {
+      inside.push_back(&row);
+    }
+  }
+  std::stable_sort(inside.begin(), inside.end(),
+                   [](const Row* a, const Row* b) { return a->tabIndex < b->tabIndex; });
+  for (const Row* row : inside) {
+    const auto& control = window.Named<fw::Control>(row->name);
+    if (TakesTheTabKey(*row) && control.Visible()) stops.push_back(row->name);
+    AppendStops(window, control.Widget(), stops);
+  }
+}
+
+struct TabDesigns {
+  const char* name;
+  int tab;
+  std::vector<const char*> designs;  // the design buttons, clicked in this order
+};
+
+void PrintTo(const TabDesigns& tab, std::ostream* out) {
+  *out << tab.name;
+}
+
+const TabDesigns kTabDesigns[] = {
+    {"Means", 0, {"IBtn", "RBtn", "SBtn"}},  {"Variances", 1, {"IBtn1", "RBtn1"}},
+    {"Correlations", 2, {"IBtn2", "RBtn2"}}, {"Proportions", 3, {"IBtn3", "RBtn3"}},
+    {"Alphas", 4, {"IBtn4", "RBtn4"}},       {"AUCs", 5, {"IBtn5", "RBtn5"}},
+};
+
+class TabOrder : public PanelTest, public ::testing::WithParamInterface<TabDesigns> {
+ protected:
+  // The control with the focus; the tab panel's own stop is its row of tabs.
+  std::string Focused() {
+    QWidget* focus = W().Widget()->focusWidget();
+    if (qobject_cast<QTabBar*>(focus) && W().TabPanel1().Widget()->isAncestorOf(focus)) {
+      return "TabPanel1";
+    }
+    return FocusedName();
+  }
+
+  // One round of the Tab key from the control with the focus back to it, against the round that
+  // the rows give: the tabs first, then the stops of the tab's page.
+  void ExpectOneRound() {
+    std::vector<std::string> round = {"TabPanel1"};
+    AppendStops(W(), W().TabPanel1().Page(GetParam().tab), round);
+    const auto start = std::find(round.begin(), round.end(), Focused());
+    ASSERT_NE(start, round.end()) << Focused() << " is no stop of the round";
+    std::rotate(round.begin(), start + 1, round.end());
+    std::vector<std::string> visited;
+    for (size_t key = 0; key < round.size(); ++key) {
+      PressKey(Qt::Key_Tab);
+      visited.push_back(Focused());
+    }
+    EXPECT_EQ(visited, round);
+  }
+};
+
+// Every design button is a stop of its own in the order of its TabIndex, whichever design is
+// selected and however it was chosen; the round leaves the design as it was.
+TEST_P(TabOrder, TheTabKeyGoesRoundThePageByTabIndexUnderEveryDesign) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  EnterTab(GetParam().tab);
+  for (const char* design : GetParam().designs) {
+    SCOPED_TRACE(std::string("after a click on ") + design);
+    auto& button = W().Named<fw::RadioButton>(design);
+    Click(button);
+    ASSERT_TRUE(button.Value());
+    ExpectOneRound();
+    EXPECT_TRUE(button.Value()) << "Tab selects nothing";
+  }
+  SCOPED_TRACE("after a click on Clear");
+  Click(W().Named<fw::PushButton>("ClearBtn" + TabSuffix(GetParam().tab)));
+  ExpectOneRound();
+}
+
+INSTANTIATE_TEST_SUITE_P(SixTabs, TabOrder, ::testing::ValuesIn(kTabDesigns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AboutLayout, TheAboutWindowOpensWithItsPictureAndCopyrightLine) {
   ExpectAgreement("The About window", AboutWnd::Get(), kAboutWindow);

@@ -242,7 +242,9 @@ TEST_F(MeansPanel, TheTabKeyVisitsTheInputsInOrderAndFieldsKeepTheirLimits) {
   W().Show();
   QApplication::setActiveWindow(W().Widget());
   W().m1fld().SetFocus();
-  for (const char* next : {"sd1fld", "n1fld", "m2fld", "sd2fld", "n2fld"}) {
+  // Then every design button by its TabIndex (8, 9 and 28), the push buttons among them.
+  for (const char* next : {"sd1fld", "n1fld", "m2fld", "sd2fld", "n2fld", "IBtn", "RBtn", "CalcBtn",
+                           "ClearBtn", "SBtn"}) {
     QTest::keyClick(W().FocusedControl()->Widget(), Qt::Key_Tab);
     EXPECT_EQ(FocusedName(), next);
   }

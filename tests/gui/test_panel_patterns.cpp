@@ -1,9 +1,11 @@
 // The patterns that all six panels share, over a table of the panels: a failed check leaves the
-// shown result, a design the panel lacks asks for one, and Clear (pressed, or run by entering the
-// tab) restores the empty Independent panel after every design.
+// shown result, a design the panel lacks asks for one, Clear (pressed, or run by entering the
+// tab) restores the empty Independent panel after every design, clicks on the buttons leave the
+// cursor where it was, and a focused button answers its keys.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -300,6 +302,87 @@ TEST_P(PanelPatterns, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
       }
     }
   }
+}
+
+// A click on Calculate or on a design button leaves the cursor in the field where the user left
+// it, so the next key goes on typing there; a failed check still moves it into its field, and
+// Clear into the panel's first field.
+TEST_P(PanelPatterns, ClicksOnTheButtonsLeaveTheCursorWhereItWas) {
+  const Panel& panel = GetParam();
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  // A field with text, away from the first field and from the one that is emptied below.
+  const char* typedInto =
+      panel.inputs[1] == std::string(panel.emptied) ? panel.inputs[2] : panel.inputs[1];
+  fw::TextField& field = Field(typedInto);
+  // The cursor stays at the end of the field's text: a digit typed there is added to it.
+  auto expectADigitToLandThere = [&](const char* after) {
+    const std::string text = field.Text();
+    TypeAtCursor("5");
+    EXPECT_EQ(field.Text(), text + "5") << "the digit typed after " << after;
+  };
+  FillDesign(1);
+  field.SetFocus();
+
+  Click(Button("CalcBtn"));
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  EXPECT_TRUE(Result().statistic.Visible());
+  EXPECT_EQ(FocusedName(), typedInto) << "after a click on Calculate";
+  expectADigitToLandThere("Calculate");
+
+  Click(Radio("RBtn"));
+  EXPECT_TRUE(Radio("RBtn").Value());
+  EXPECT_EQ(Module1::btn, 2);
+  EXPECT_EQ(FocusedName(), typedInto) << "after a click on the Related button";
+  expectADigitToLandThere("the design switch");
+  Click(Radio("IBtn"));
+  EXPECT_EQ(Module1::btn, 1);
+  EXPECT_EQ(FocusedName(), typedInto) << "after a click on the Independent button";
+
+  Field(panel.emptied).SetText("");
+  Click(Button("CalcBtn"));
+  EXPECT_EQ(messages, std::vector<std::string>{panel.emptiedMessage});
+  EXPECT_EQ(FocusedName(), panel.emptied) << "a failed check";
+  Click(Button("ClearBtn"));
+  EXPECT_EQ(FocusedName(), panel.inputs.front()) << "Clear";
+}
+
+// Once the focus is on a button, its keys work it: Space selects a design button and runs its
+// handler, an arrow key moves the selection along the group, Return presses Calculate and Space
+// presses Clear.
+TEST_P(PanelPatterns, AFocusedButtonAnswersItsKeys) {
+  const Panel& panel = GetParam();
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  FillDesign(1);
+  Calculate();
+  ASSERT_TRUE(Result().statistic.Visible());
+  Radio("RBtn").SetFocus();
+  PressKey(Qt::Key_Space);
+  EXPECT_TRUE(Radio("RBtn").Value());
+  EXPECT_FALSE(Radio("IBtn").Value());
+  EXPECT_EQ(Module1::btn, 2);
+  EXPECT_FALSE(Result().AnyShown()) << "the design switch blanks the result";
+  EXPECT_EQ(Result().statistic.Text() + Result().p.Text(), "");
+  EXPECT_EQ(Module1::dirty, "y");
+
+  PressKey(Qt::Key_Left);
+  EXPECT_TRUE(Radio("IBtn").Value());
+  EXPECT_EQ(Module1::btn, 1);
+  EXPECT_EQ(FocusedName(), "IBtn" + TabSuffix(panel.tab));
+
+  Button("CalcBtn").SetFocus();
+  PressKey(Qt::Key_Return);
+  EXPECT_TRUE(messages.empty()) << LastMessage();
+  EXPECT_EQ(Result().statistic.Text(), panel.statistic);
+  EXPECT_EQ(Result().p.Text(), panel.p);
+  EXPECT_EQ(FocusedName(), "CalcBtn" + TabSuffix(panel.tab));
+
+  Button("ClearBtn").SetFocus();
+  PressKey(Qt::Key_Space);
+  EXPECT_FALSE(Result().AnyShown());
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_EQ(FocusedName(), panel.inputs.front()) << "Clear";
 }
 
 INSTANTIATE_TEST_SUITE_P(SixPanels, PanelPatterns, ::testing::ValuesIn(kPanels),

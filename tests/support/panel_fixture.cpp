@@ -52,6 +52,18 @@ void PanelTest::Type(fw::TextField& field, const std::string& text) {
   QTest::keyClicks(field.Widget(), QString::fromStdString(text));
 }
 
+void PanelTest::Click(fw::Control& control) {
+  QTest::mouseClick(control.Widget(), Qt::LeftButton);
+}
+
+void PanelTest::TypeAtCursor(const std::string& text) {
+  QTest::keyClicks(W().Widget()->focusWidget(), QString::fromStdString(text));
+}
+
+void PanelTest::PressKey(Qt::Key key) {
+  QTest::keyClick(W().Widget()->focusWidget(), key);
+}
+
 std::string PanelTest::FocusedName() const {
   const fw::Control* focused = window_->FocusedControl();
   return focused ? focused->Name() : "";

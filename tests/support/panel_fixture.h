@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <Qt>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -40,6 +41,12 @@ class PanelTest : public ::testing::Test {
   void Type(fw::TextField& field, const std::string& text);
   // Presses a push button.
   void Press(fw::PushButton& button) { button.Push(); }
+  // Clicks a control with the mouse, as the user does.
+  void Click(fw::Control& control);
+  // Types text where the cursor is: into the control that holds the window's focus.
+  void TypeAtCursor(const std::string& text);
+  // Presses a key on the control that holds the window's focus.
+  void PressKey(Qt::Key key);
 
   // The last message shown, or "" when none was.
   std::string LastMessage() const { return messages.empty() ? "" : messages.back(); }
