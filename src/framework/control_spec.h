@@ -49,6 +49,9 @@ struct ControlSpec {
   int selectedTab = 0;
   bool readOnly = false;
   int maxChars = 0;  // 0: no limit
+  // Text field: the only characters a pasted or dropped text may hold once the white space round
+  // it is trimmed off; empty: any text, taken as it is.
+  std::string pasteCharacters;
   std::string tooltip;
   Font font;
   std::uint32_t textColor = kBlack;

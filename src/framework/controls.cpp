@@ -1,11 +1,15 @@
 #include "framework/controls.h"
 
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -21,6 +25,7 @@
 #include <QTimer>
 #include <QValidator>
 #include <cmath>
+#include <optional>
 #include <set>
 
 #include "framework/application.h"
@@ -120,6 +125,10 @@ class LineEdit : public QLineEdit {
   // Whether the change of the text under way comes from a typed key.
   bool Typing() const { return typing_; }
 
+  // Every way of pasting into the field ends here: the paste keys, the context menu, the Edit
+  // menu and the middle click of the selection. A drop is judged by the same rule.
+  void Paste(QClipboard::Mode mode) { PasteText(QGuiApplication::clipboard()->text(mode)); }
+
   // The font the field was given, which a long text in a read-only field may be shown smaller
   // than.
   void KeepOwnFont() { ownFont_ = font(); }
@@ -180,18 +189,48 @@ class LineEdit : public QLineEdit {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
+      Paste(QClipboard::Clipboard);
+      event->accept();
+      return;
+    }
     std::string key;
     const QScopedValueRollback typing(typing_, KeyText(*event, key));
     QLineEdit::keyPressEvent(event);
   }
 
-  // A drop that the limit refused is refused to its source too, which would else take a moved
-  // text away.
-  void dropEvent(QDropEvent* event) override {
-    const QString before = text();
-    QLineEdit::dropEvent(event);
-    if (text() == before) event->ignore();
+  // The menu's Paste goes through the field's own paste, not QLineEdit's.
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction* action : menu->actions()) {
+      // Qt's versions tie the item to its paste in one manner or the other.
+      const bool byPointer =
+          QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+      const bool byName = QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+      if (byPointer || byName) {
+        QObject::connect(action, &QAction::triggered, this,
+                         [this] { Paste(QClipboard::Clipboard); });
+      }
+    }
+    menu->popup(event->globalPos());
   }
+
+  // The middle click pastes the selection where the platform keeps one, as QLineEdit does.
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+      deselect();
+      Paste(QClipboard::Selection);
+      event->accept();
+      return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+  }
+
+  // A drop brings the text that a paste of it would. A drop that is refused, by the paste rule
+  // or the limit, is refused to its source too, which would else take a moved text away.
+  void dropEvent(QDropEvent* event) override;
 
   // A result is one number: a double-click selects all of it, where a word would be a part.
   void mouseDoubleClickEvent(QMouseEvent* event) override {
@@ -278,6 +317,20 @@ class LineEdit : public QLineEdit {
     painter.drawText(covered, Qt::AlignLeft | Qt::AlignVCenter, mark);
   }
 
+  void PasteText(const QString& pasted);
+  // The text that a paste of this text puts in, or nothing, with the beep, when it is refused.
+  std::optional<QString> Admit(const QString& pasted);
+
+  // Ends the step of the undo history under way, so that an undo takes a paste back alone, as
+  // it takes back QLineEdit's own paste: QLineEdit starts a new step whenever the cursor moves,
+  // so the cursor steps aside and back, keeping the selection.
+  void EndUndoStep() {
+    if (text().isEmpty()) return;
+    const int step = cursorPosition() > 0 ? -1 : 1;
+    cursorForward(true, step);
+    cursorForward(true, -step);
+  }
+
   TextField& field_;
   QFont ownFont_;
   QString ownTooltip_;
@@ -285,6 +338,20 @@ class LineEdit : public QLineEdit {
   bool cut_ = false;
   bool typing_ = false;
 };
+
+// What a paste puts into a field that names the characters it takes: the pasted text without the
+// white space round it (blanks, tabs, line ends, as a copied cell brings), when that is not empty
+// and holds no other character; nothing when the paste is refused whole. A field that names none
+// takes any text as it is. The limit below then judges what is put in.
+std::optional<QString> AdmittedPaste(const QString& pasted, const QString& allowed) {
+  if (allowed.isEmpty()) return pasted;
+  QString trimmed = pasted.trimmed();
+  if (trimmed.isEmpty()) return std::nullopt;
+  for (QChar c : trimmed) {
+    if (!allowed.contains(c)) return std::nullopt;
+  }
+  return trimmed;
+}
 
 // Holds the user's edits of a field to its limit. An edit that lengthens the text past the limit
 // is refused whole: a paste cut short would be another number. A refused paste or drop beeps; a
@@ -314,6 +381,43 @@ class LimitValidator : public QValidator {
   const LineEdit& edit_;
   QString last_;
 };
+
+// A refused paste beeps here; one past the limit beeps in LimitValidator.
+std::optional<QString> LineEdit::Admit(const QString& pasted) {
+  std::optional<QString> admitted = AdmittedPaste(pasted, ToQt(field_.PasteCharacters()));
+  if (!admitted) Beep();
+  return admitted;
+}
+
+// As QLineEdit's own paste: the text replaces the selection, and an undo takes it back alone.
+void LineEdit::PasteText(const QString& pasted) {
+  const std::optional<QString> admitted = Admit(pasted);
+  if (!admitted || (admitted->isEmpty() && !hasSelectedText())) return;
+  EndUndoStep();
+  insert(*admitted);
+  EndUndoStep();
+}
+
+void LineEdit::dropEvent(QDropEvent* event) {
+  const std::optional<QString> admitted = Admit(event->mimeData()->text());
+  if (!admitted) {
+    event->ignore();
+    return;
+  }
+  QMimeData data;
+  data.setText(*admitted);
+  QDropEvent drop(event->position(), event->possibleActions(), &data, event->buttons(),
+                  event->modifiers(), event->type());
+  drop.setDropAction(event->dropAction());
+  const QString before = text();
+  QLineEdit::dropEvent(&drop);
+  if (text() == before || !drop.isAccepted()) {
+    event->ignore();
+  } else {
+    event->setDropAction(drop.dropAction());
+    event->accept();
+  }
+}
 
 // A push button that shows a ring inside its outline while it holds the keyboard focus. The
 // style outlines a default button as it outlines a focused one, and every button of the tabs is
@@ -461,6 +565,14 @@ class TabPanelWidget : public QWidget {
 
 }  // namespace
 
+void detail::Paste(QLineEdit* edit) {
+  if (auto* field = dynamic_cast<LineEdit*>(edit)) {
+    field->Paste(QClipboard::Clipboard);
+  } else {
+    edit->paste();
+  }
+}
+
 // --- Object and Control ------------------------------------------------------------------
 
 Object::~Object() = default;
@@ -564,6 +676,7 @@ void TextField::Apply(const ControlSpec& spec) {
   SetFieldColors(edit, spec);
   SetReadOnly(spec.readOnly);
   SetLimitText(spec.maxChars);
+  SetPasteCharacters(spec.pasteCharacters);
   SetText(spec.text);
 }
 

@@ -83,6 +83,12 @@ class TextField : public Control {
   // longer text as it is, and the user can still shorten it.
   int LimitText() const { return limit_; }
   void SetLimitText(int limit);
+  // The only characters that a paste or a drop may bring; empty for any. Where they are given, a
+  // pasted text goes in without the white space round it (a copied cell's line end), and one
+  // with nothing else left, or with any other character, is refused whole with the beep, as a
+  // paste past the limit is. Typed keys are left to the KeyDown handler.
+  const std::string& PasteCharacters() const { return pasteCharacters_; }
+  void SetPasteCharacters(const std::string& characters) { pasteCharacters_ = characters; }
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
 
@@ -103,6 +109,7 @@ class TextField : public Control {
   KeyDownHandler keyDown_;
   EditedHandler edited_;
   int limit_ = 0;
+  std::string pasteCharacters_;
   bool assigning_ = false;
 };
 

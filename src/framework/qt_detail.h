@@ -10,6 +10,8 @@
 
 #include "framework/control_spec.h"
 
+class QLineEdit;
+
 namespace fw::detail {
 
 inline QString ToQt(const std::string& text) {
@@ -25,5 +27,9 @@ inline QColor ToColor(std::uint32_t rgb) {
 // "System" is the platform's UI font, "Courier" its monospaced font; one point is one pixel.
 QFont ToFont(const Font& font);
 Qt::Alignment ToAlignment(int alignment);
+
+// Pastes the clipboard into a one-line text as the user's paste keys do: a text field's own rules
+// for a paste judge it.
+void Paste(QLineEdit* edit);
 
 }  // namespace fw::detail

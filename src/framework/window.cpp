@@ -70,7 +70,13 @@ bool DoEditText(Edit* e, const std::string& item) {
   if (item == "EditUndo") e->undo();
   if (item == "EditCut") e->cut();
   if (item == "EditCopy") e->copy();
-  if (item == "EditPaste") e->paste();
+  if (item == "EditPaste") {
+    if constexpr (std::is_same_v<Edit, QLineEdit>) {
+      detail::Paste(e);
+    } else {
+      e->paste();
+    }
+  }
   if (item == "EditClear") {
     if constexpr (std::is_same_v<Edit, QLineEdit>) {
       e->del();

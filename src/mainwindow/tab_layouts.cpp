@@ -5,6 +5,11 @@
 namespace layout {
 namespace {
 
+// What a paste into an input field may hold: the characters that the input filters let through
+// in one field or another. A paste of anything else ("abc", a decimal comma) would be read as
+// another number without a word.
+constexpr char kNumberCharacters[] = "0123456789.-";
+
 fw::Font ToFont(FontKind kind) {
   switch (kind) {
     case kSystem10:
@@ -97,6 +102,7 @@ fw::ControlSpec ToSpec(const Row& row, int page) {
       spec.alignment = fw::kAlignCenter;
       spec.backgroundColor = 0xFFFFFF;
       spec.tabStop = !row.readOnly;  // the Tab key skips the result fields
+      if (!row.readOnly) spec.pasteCharacters = kNumberCharacters;
       break;
     case fw::ControlClass::Label:
       spec.alignment = fw::kAlignCenter;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/module1.h"
 #include "support/panel_fixture.h"
@@ -438,25 +439,52 @@ TEST_F(InputFilters, BackspaceAndDeleteShortenAnRLeftLongerThanTheLimitOfAnN) {
   EXPECT_EQ(beeps, 0);
 }
 
-// Each way of pasting, into a field that holds "12" with the cursor at its end.
+// Each way of pasting, into a field that has the focus and its cursor at the end of its text.
+// False when the way's menu does not offer Paste, as neither menu does while the clipboard holds
+// no text.
 struct PasteCase {
   const char* name;
-  std::function<void(ControlWnd&, fw::TextField&, const char*)> paste;
+  std::function<bool(ControlWnd&, fw::TextField&, const char*)> paste;
 };
 
-const PasteCase kPastes[] = {
-    {"Ctrl+V",
-     [](ControlWnd&, fw::TextField& f, const char* text) {
-       QGuiApplication::clipboard()->setText(text);
-       Key(f, Qt::Key_V, Qt::ControlModifier);
-     }},
-    {"Edit menu Paste",
-     [](ControlWnd& w, fw::TextField&, const char* text) {
-       QGuiApplication::clipboard()->setText(text);
-       TriggerItem(w, "EditPaste");
-     }},
-    {"drop", [](ControlWnd&, fw::TextField& f, const char* text) { DropText(f.Widget(), text); }},
-};
+std::vector<PasteCase> Pastes() {
+  std::vector<PasteCase> pastes = {
+      {"Ctrl+V",
+       [](ControlWnd&, fw::TextField& f, const char* text) {
+         QGuiApplication::clipboard()->setText(text);
+         Key(f, Qt::Key_V, Qt::ControlModifier);
+         return true;
+       }},
+      {"Edit menu Paste",
+       [](ControlWnd& w, fw::TextField&, const char* text) {
+         QGuiApplication::clipboard()->setText(text);
+         if (!OfferedEditItems(w)[3]) return false;
+         ChooseItem(w, "EditMenu", "EditPaste");
+         return true;
+       }},
+      {"context menu Paste",
+       [](ControlWnd&, fw::TextField& f, const char* text) {
+         QGuiApplication::clipboard()->setText(text);
+         return ChooseFromContextMenu(f.Widget(), "&Paste");
+       }},
+      {"drop",
+       [](ControlWnd&, fw::TextField& f, const char* text) {
+         DropText(f.Widget(), text);
+         return true;
+       }},
+  };
+  // The selection that a middle click pastes is kept by X11 and the like; the offscreen platform
+  // keeps none, and there the click pastes nothing at all.
+  if (QGuiApplication::clipboard()->supportsSelection()) {
+    pastes.push_back({"middle click", [](ControlWnd&, fw::TextField& f, const char* text) {
+                        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+                        const QPoint end(f.Widget()->width() - 4, f.Widget()->height() / 2);
+                        QTest::mouseClick(f.Widget(), Qt::MiddleButton, {}, end);
+                        return true;
+                      }});
+  }
+  return pastes;
+}
 
 // A paste cut short to the limit would be another number: 12000 would become 1200.
 TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResultOnShow) {
@@ -465,8 +493,9 @@ TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResu
   const std::pair<FieldOf, const char*> tooLong[] = {
       {&ControlWnd::n1fld, "12000"},
       {&ControlWnd::m1fld, "123456789012345"},
+      {&ControlWnd::n1fld, " 120\r\n"},  // too long once trimmed too
   };
-  for (const PasteCase& paste : kPastes) {
+  for (const PasteCase& paste : Pastes()) {
     for (const auto& [fieldOf, text] : tooLong) {
       EnterTab(0);
       FillMeans("12", "13.872", "12", "10", "13.995", "14");
@@ -478,19 +507,141 @@ TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResu
       field.SetFocus();
       Key(field, Qt::Key_End);
       const int beepsBefore = beeps;
-      paste.paste(W(), field, text);
+      ASSERT_TRUE(paste.paste(W(), field, text));
       EXPECT_EQ(field.Text(), "12");
       EXPECT_EQ(beeps, beepsBefore + 1);
       const ShownResult after = Shown(W().tfld(), W().dffld(), W().pfld());
       EXPECT_EQ(after.statistic + after.df + after.p, before.statistic + before.df + before.p);
       EXPECT_TRUE(after.statisticShown && after.dfShown && after.pShown);
       // A paste that fits is taken as it is, through no filter: "." is no key of an N.
-      paste.paste(W(), field, ".5");
+      ASSERT_TRUE(paste.paste(W(), field, ".5"));
       EXPECT_EQ(field.Text(), "12.5");
       EXPECT_EQ(beeps, beepsBefore + 1);
       EXPECT_FALSE(W().tfld().Visible()) << "an edit hides the result";
     }
   }
+}
+
+// What a paste brings must be a number as the fields hold one: text that holds anything else would
+// be read as another number without a word ("abc" as 0, "12,5" as 12).
+TEST_F(InputFilters, APasteThatHoldsNoNumberIsRefusedWholeWithABeepAndLeavesTheResultOnShow) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  const char* const refused[] = {"abc", "12,5", "", "   ", "1e5", "+3", "12 5"};
+  for (const PasteCase& paste : Pastes()) {
+    for (const char* text : refused) {
+      for (FieldOf fieldOf : {&ControlWnd::m1fld, &ControlWnd::n1fld}) {
+        EnterTab(0);
+        FillMeans("12", "13.872", "12", "10", "13.995", "14");
+        Press(W().CalcBtn());
+        const ShownResult before = Shown(W().tfld(), W().dffld(), W().pfld());
+        ASSERT_EQ(before.df, "24");
+        fw::TextField& field = (W().*fieldOf)();
+        SCOPED_TRACE(paste.name + (", \"" + (text + ("\" into " + field.Name()))));
+        field.SetFocus();
+        Key(field, Qt::Key_End);
+        const int beepsBefore = beeps;
+        const bool reached = paste.paste(W(), field, text);
+        if (!reached) {
+          EXPECT_STREQ(text, "") << "only an empty clipboard keeps Paste out of a menu";
+        }
+        EXPECT_EQ(field.Text(), "12");
+        EXPECT_EQ(beeps, beepsBefore + (reached ? 1 : 0));
+        const ShownResult after = Shown(W().tfld(), W().dffld(), W().pfld());
+        EXPECT_EQ(after.statistic + after.df + after.p, before.statistic + before.df + before.p);
+        EXPECT_TRUE(after.statisticShown && after.dfShown && after.pShown);
+        EXPECT_TRUE(messages.empty());
+      }
+    }
+  }
+}
+
+// A copied cell brings white space round its number, a line end at least; the number goes in
+// without it, and the limit judges the number alone. Whatever the keys of a field, a paste that
+// holds only digits, points and minus signs goes in as it is, and Calculate reads it as a typed
+// text: 2.9 as an N of 2.
+TEST_F(InputFilters, APasteGoesInWithoutTheWhiteSpaceRoundItAndCalculateReadsIt) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  struct Case {
+    FieldOf field;
+    const char* before;
+    const char* pasted;
+    const char* after;
+    const char* df;  // from n1 + n2 - 2, with n2 = 14
+  };
+  const Case cases[] = {
+      {&ControlWnd::m1fld, "", "12.5\n", "12.5", "24"},
+      {&ControlWnd::m1fld, "", "\t12.5\t", "12.5", "24"},
+      {&ControlWnd::m1fld, "", " 12.5 ", "12.5", "24"},
+      {&ControlWnd::m1fld, "", "12.5\r\n", "12.5", "24"},
+      {&ControlWnd::m1fld, "", "-2.3", "-2.3", "24"},  // no key types a minus into a mean
+      {&ControlWnd::m1fld, "", "1.2.3", "1.2.3", "24"},
+      {&ControlWnd::n1fld, "", "2.9", "2.9", "14"},
+      {&ControlWnd::n1fld, "12", "\t34\r\n", "1234", "1246"},  // fits once trimmed
+  };
+  for (const PasteCase& paste : Pastes()) {
+    for (const Case& c : cases) {
+      EnterTab(0);
+      FillMeans("12", "13.872", "12", "10", "13.995", "14");
+      Press(W().CalcBtn());
+      ASSERT_TRUE(W().tfld().Visible());
+      fw::TextField& field = (W().*c.field)();
+      SCOPED_TRACE(paste.name + (", \"" + (c.pasted + ("\" into " + field.Name()))));
+      field.SetText(c.before);
+      field.SetFocus();
+      Key(field, Qt::Key_End);
+      ASSERT_TRUE(paste.paste(W(), field, c.pasted));
+      EXPECT_EQ(field.Text(), c.after);
+      EXPECT_EQ(beeps, 0);
+      EXPECT_FALSE(W().tfld().Visible()) << "an edit hides the result";
+      Press(W().CalcBtn());
+      EXPECT_TRUE(messages.empty()) << LastMessage();
+      EXPECT_EQ(W().dffld().Text(), c.df);
+    }
+  }
+}
+
+TEST_F(InputFilters, EveryInputFieldRefusesAPasteOfLettersAndTakesATrimmedNumber) {
+  for (const FieldCase& c : kFields) {
+    fw::TextField& field = Enter(c);
+    if (!field.Visible()) continue;  // n2fld under Sample/Population takes no focus
+    SCOPED_TRACE(c.name);
+    const int beepsBefore = beeps;
+    QGuiApplication::clipboard()->setText("x");
+    Key(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), "12");
+    EXPECT_EQ(beeps, beepsBefore + 1);
+    QGuiApplication::clipboard()->setText(" 5\n");
+    Key(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), "125");
+    EXPECT_EQ(beeps, beepsBefore + 1);
+  }
+}
+
+// An undo takes back the paste alone, not the keys typed before it, as it does a paste of
+// QLineEdit's own.
+TEST_F(InputFilters, AnUndoTakesBackAPasteAloneBetweenTypedKeys) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  for (const PasteCase& paste : Pastes()) {
+    if (paste.name == std::string("drop")) continue;  // a drop leaves its text selected
+    SCOPED_TRACE(paste.name);
+    EnterTab(0);
+    fw::TextField& field = W().m1fld();
+    field.SetFocus();
+    Type(field, "1");
+    ASSERT_TRUE(paste.paste(W(), field, " 2\n"));
+    Type(field, "3");
+    ASSERT_EQ(field.Text(), "123");
+    Key(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), "12");
+    Key(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), "1");
+    Key(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field.Text(), "");
+  }
+  EXPECT_EQ(beeps, 0);
 }
 
 }  // namespace

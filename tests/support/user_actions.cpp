@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -72,6 +73,35 @@ std::vector<bool> OfferedEditItems(const fw::Window& window) {
   std::vector<bool> enabled = EditItemStates(window);
   edit->hide();
   return enabled;
+}
+
+bool ChooseFromContextMenu(QWidget* target, const char* itemText) {
+  const QPoint at = target->rect().center();
+  QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+  QApplication::sendEvent(target, &request);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  EXPECT_NE(menu, nullptr) << "no context menu opened";
+  if (!menu) return false;
+  QAction* item = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text().startsWith(QString::fromUtf8(itemText))) item = action;
+  }
+  EXPECT_NE(item, nullptr) << itemText;
+  if (!item || !item->isEnabled()) {
+    menu->close();
+    return false;
+  }
+  for (qsizetype step = 0; menu->activeAction() != item && step < menu->actions().size(); ++step) {
+    QTest::keyClick(menu, Qt::Key_Down);
+  }
+  if (menu->activeAction() != item) {
+    ADD_FAILURE() << itemText << " cannot be reached with the arrow keys";
+    menu->close();
+    return false;
+  }
+  QTest::keyClick(menu, Qt::Key_Return);
+  EXPECT_FALSE(menu->isVisible()) << "the menu closes";
+  return true;
 }
 
 bool DropText(QWidget* target, const char* text, Qt::DropActions actions) {

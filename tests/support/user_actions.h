@@ -33,5 +33,10 @@ std::vector<bool> EditItemStates(const fw::Window& window);
 // The same as the Edit menu offers them when the user opens it, which closes again.
 std::vector<bool> OfferedEditItems(const fw::Window& window);
 
+// Opens the widget's context menu as a right click on it does and chooses, with the arrow keys
+// and Return, the item whose text begins so ("&Paste"). False, with the menu closed again, when
+// the menu does not offer it; a menu without such an item fails the test.
+bool ChooseFromContextMenu(QWidget* target, const char* item);
+
 // Drags text onto the widget and drops it there near its right end; whether the drop was taken.
 bool DropText(QWidget* target, const char* text, Qt::DropActions actions = Qt::CopyAction);
