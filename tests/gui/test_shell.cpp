@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -217,8 +219,13 @@ TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   EXPECT_TRUE(about.Widget()->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_EQ(about.Title(), "");
   EXPECT_EQ(about.Widget()->frameGeometry(), about.Widget()->geometry());
+  // A passing picture that no taskbar or window switcher lists, centred and in front.
+  EXPECT_EQ(about.Widget()->windowType(), Qt::SplashScreen);
+  EXPECT_EQ(about.Widget()->geometry().center(),
+            QGuiApplication::primaryScreen()->availableGeometry().center());
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), about.Widget());
 }
-
 
 // Records which text fields receive the keyboard focus.
 class FocusTrace : public QObject {

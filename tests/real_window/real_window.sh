@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installed program on a virtual display, as a user starts it: the About window appears and
 # is photographed, a key press gives way to the main window, each tab is chosen and photographed,
-# and the Means help button opens a help window. The titles are checked as the X server holds
-# them, and every picture for its size and colours.
+# and the Means help button opens a help window. The titles and the About window's type are
+# checked as the X server holds them, and every picture for its size and colours.
 # Usage: real_window.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 
@@ -36,9 +36,23 @@ trap 'qv_stop_program; qv_stop_display' EXIT
 qv_start_display "$out"
 qv_start_program "$binary" "$out/quorvane.log"
 
-# The About window: no title, 459 by 200.
+# A splash screen, which no taskbar or window switcher lists, with no name for one to show: the
+# first of its types is the one a window manager goes by.
+check_splash() {
+  local held expected
+  held="$(LC_ALL=C xprop -id "$1" -notype WM_NAME _NET_WM_NAME _NET_WM_WINDOW_TYPE 2>&1)"
+  expected="$(printf 'WM_NAME = \n_NET_WM_NAME = \n_NET_WM_WINDOW_TYPE = %s' \
+    _NET_WM_WINDOW_TYPE_SPLASH)"
+  [[ "$held" == "$expected" || "$held" == "$expected,"* ]] && return 0
+  echo "window $1 is not an untitled splash screen; the server holds:" >&2
+  echo "$held" >&2
+  return 1
+}
+
+# The About window: no title, 459 by 200; a splash screen.
 about="$(qv_wait_window '^$')"
 qv_shoot "$about" "$out/about.png" 459 200 200
+check_splash "$about"
 main="$(qv_leave_about "$about")"
 qv_check_title "$main" "Quorvane"
 # The client area, 550 by 500 in the main window's own coordinates, lies under the menu bar.
