@@ -227,6 +227,48 @@ TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   EXPECT_EQ(QApplication::activeWindow(), about.Widget());
 }
 
+// With the main window closed, a help window keeps the run going; its About item leads back to the
+// panels, through the About window, which makes a new main window when it gives way.
+TEST(MainWindow, TheAboutItemOfAHelpWindowLeadsBackToAClosedMainWindow) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  QTest::mouseClick(ControlWnd::Get().helpBtn().Widget(), Qt::LeftButton);
+  helpWnd* help = fw::Window::Existing<helpWnd>();
+  ASSERT_NE(help, nullptr);
+  ControlWnd::Get().Close();
+  DeleteClosedWindows();
+  ASSERT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
+  ChooseItem(*help, "AboutMenu", "AboutQuorvane");
+  EXPECT_TRUE(AboutWnd::Get().Visible());
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_EQ(Module1::btn, 1) << "it opened as new";
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_TRUE(help->Visible()) << "the help window stays";
+}
+
+TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ControlWnd& main = ControlWnd::Get();
+  main._AboutQuorvane_Action();
+  ASSERT_TRUE(AboutWnd::Get().Visible());
+  QTest::mouseClick(main.GroupBox1().Widget(), Qt::LeftButton);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  main._AboutQuorvane_Action();
+  main.m1fld().SetFocus();
+  QTest::keyClick(main.m1fld().Widget(), Qt::Key_5);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_EQ(main.m1fld().Text(), "5") << "the key is otherwise handled as usual";
+  main._AboutQuorvane_Action();
+  QTest::keyClick(main.m1fld().Widget(), Qt::Key_Left);
+  EXPECT_FALSE(AboutWnd::Get().Visible()) << "a key that types nothing";
+  EXPECT_EQ(static_cast<QLineEdit*>(main.m1fld().Widget())->cursorPosition(), 0);
+}
+
 // Records which text fields receive the keyboard focus.
 class FocusTrace : public QObject {
  public:
