@@ -112,6 +112,21 @@ TEST(HelpWindows, TwoClicksLeaveOneWindow) {
   EXPECT_EQ(fw::Window::Count(), windows);
 }
 
+// A help window behind the main window comes to the front at the next click on its button.
+TEST(HelpWindows, ASecondClickBringsTheHelpWindowToTheFront) {
+  ControlWnd& main = ControlWnd::Get();
+  Click(main.helpBtn());
+  helpWnd* help = fw::Window::Existing<helpWnd>();
+  ASSERT_NE(help, nullptr);
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), help->Widget());
+  QApplication::setActiveWindow(main.Widget());  // the user clicks into the main window
+  ASSERT_EQ(QApplication::activeWindow(), main.Widget());
+  Click(main.helpBtn());
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), help->Widget());
+}
+
 TEST(HelpWindows, TypedTextStaysUntilTheWindowIsClosed) {
   helpWnd2& help = helpWnd2::Get();
   const std::string original = help.EditField1().Text();

@@ -472,6 +472,25 @@ TEST(MenuBar, TheAboutItemShowsTheAboutWindow) {
   EXPECT_EQ(fw::Window::Count(), 2) << "the same About window, shown again";
 }
 
+// Shown already but behind a help window, the About window comes to the front when the About item
+// is chosen there (in the main window any click or key would hide it first).
+TEST(MenuBar, TheAboutItemBringsTheAboutWindowToTheFront) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  QTest::mouseClick(ControlWnd::Get().helpBtn().Widget(), Qt::LeftButton);
+  helpWnd& help = helpWnd::Get();
+  ChooseItem(help, "AboutMenu", "AboutQuorvane");
+  QWidget* about = AboutWnd::Get().Widget();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), about);
+  QApplication::setActiveWindow(help.Widget());  // the user clicks into the help window
+  ASSERT_TRUE(about->isVisible());
+  ASSERT_EQ(QApplication::activeWindow(), help.Widget());
+  ChooseItem(help, "AboutMenu", "AboutQuorvane");
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), about);
+}
+
 TEST(MenuBar, FileQuitEndsTheEventLoop) {
   ControlWnd& main = ControlWnd::Get();
   QApplication::setActiveWindow(main.Widget());
