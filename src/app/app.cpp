@@ -25,7 +25,7 @@ void _NewAppInstance() {
   gApp->SetMenuBar(&GetMenuBar1());
 }
 
-void _ApplicationAddMenuHandlers() {}  // the About item is the main window's
+void _ApplicationAddMenuHandlers() {}  // the windows with the menu bar handle the About item
 
 void _EarlyStartup() {
   fw::Application::SetSupportsHiDPI(true);

@@ -949,6 +949,8 @@ std::set<const Timer*>& LiveTimers() {
 }  // namespace
 
 Timer::Timer(std::string name) : Object(std::move(name)), timer_(std::make_unique<QTimer>()) {
+  // A period is a least time: the default coarse timer may fire up to 5 % before it is up.
+  timer_->setTimerType(Qt::PreciseTimer);
   QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), [this] { Expire(); });
   LiveTimers().insert(this);
 }

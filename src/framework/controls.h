@@ -267,6 +267,8 @@ class Timer : public Object {
   void Fire();
   // Whether any timer of any window is counting.
   static bool AnyPending();
+  // The Qt timer that counts the period.
+  const QTimer* QtTimer() const { return timer_.get(); }
 
   void OnAction(ActionHandler handler) { action_ = std::move(handler); }
 

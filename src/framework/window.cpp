@@ -13,7 +13,13 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <type_traits>
+
+#if defined(QUORVANE_WITH_XCB) && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 #include "framework/application.h"
 #include "framework/menu.h"
@@ -107,6 +113,29 @@ bool DoEdit(QWidget* focus, const std::string& item) {
 bool IsEditItem(const std::string& name) {
   return name == "EditUndo" || name == "EditCut" || name == "EditCopy" || name == "EditPaste" ||
          name == "EditClear" || name == "EditSelectAll";
+}
+
+// An untitled window is named after the application by Qt on X11, so a taskbar or window switcher
+// would show a name that the window itself does not. Its native window is made here and its name
+// set empty before it is first mapped; elsewhere an empty title is no name already.
+void KeepNativeTitleEmpty([[maybe_unused]] QWidget* widget) {
+#if defined(QUORVANE_WITH_XCB) && QT_CONFIG(xcb)
+  if (QGuiApplication::platformName() != QLatin1String("xcb")) return;
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return;
+  const auto atom = [connection](const char* name) {
+    const auto cookie = xcb_intern_atom(connection, 0, std::strlen(name), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return found;
+  };
+  const auto window = static_cast<xcb_window_t>(widget->winId());
+  xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"),
+                      atom("UTF8_STRING"), 8, 0, nullptr);
+  xcb_flush(connection);
+#endif
 }
 
 std::unique_ptr<Object> MakeObject(const ControlSpec& spec, QWidget* parent) {
@@ -234,11 +263,11 @@ void Window::Close() {
 void Window::ApplyProperties(const WindowProperties& properties) {
   properties_ = properties;
   widget_->setWindowTitle(ToQt(properties.title));
-  Qt::WindowFlags flags = Qt::Window;
-  if (properties.frame == Frame::Plain) {
-    flags |= Qt::FramelessWindowHint;
+  Qt::WindowFlags flags;
+  if (properties.frame == Frame::Splash) {
+    flags = Qt::SplashScreen | Qt::FramelessWindowHint;
   } else {
-    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (properties.hasCloseButton) flags |= Qt::WindowCloseButtonHint;
     if (properties.hasMinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
     if (properties.hasMaximizeButton) flags |= Qt::WindowMaximizeButtonHint;
@@ -280,6 +309,7 @@ void Window::Show() {
       frame.moveCenter(screen.center());
     }
     widget_->move(frame.topLeft());
+    if (properties_.title.empty()) KeepNativeTitleEmpty(widget_);
   }
   widget_->show();
   widget_->raise();

@@ -21,7 +21,9 @@ namespace fw {
 class MenuBar;
 class MenuItem;
 
-enum class Frame { Document = 0, Plain = 2 };  // a titled window, or one without any frame
+// A titled window, or a start-up picture: no frame, title or buttons, and no place in a taskbar or
+// window switcher, since it goes at the first key press.
+enum class Frame { Document = 0, Splash = 2 };
 enum class Placement { ScreenCentre = 0, Cascade = 3 };  // where a new window first appears
 
 // A window's properties; the defaults make a titled, fixed-size window with close and minimise

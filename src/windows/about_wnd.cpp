@@ -49,11 +49,12 @@ fw::ControlSpec TimerSpec() {
 }  // namespace
 
 void AboutWnd::Layout() {
-  // No frame, title or buttons: only a key press, a click or the timer sends it away.
+  // No frame, title or buttons: only a key press, a click or the timer sends it away. A passing
+  // picture, so no taskbar or window switcher lists it.
   ApplyProperties({.title = "",
                    .width = 459,
                    .height = 200,
-                   .frame = fw::Frame::Plain,
+                   .frame = fw::Frame::Splash,
                    .hasCloseButton = false,
                    .hasMinimizeButton = false,
                    .hasBackgroundColor = true,

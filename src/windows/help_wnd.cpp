@@ -2,6 +2,7 @@
 
 #include "app/menubar1.h"
 #include "framework/services.h"
+#include "windows/about_wnd.h"
 
 namespace {
 
@@ -45,6 +46,17 @@ void HelpWindow::CreateControls() {
 
 void HelpWindow::_CreateControls0() {
   CreateControl(TextSpec(textFile_));
+}
+
+// The About item works here as in the main window. It is the way back to the panels after the
+// user closed the main window: the About window gives way to a new one.
+void HelpWindow::AddMenuHandlers() {
+  AddMenuHandler("AboutQuorvane", [this] { return _AboutQuorvane_Action(); });
+}
+
+bool HelpWindow::_AboutQuorvane_Action() {
+  AboutWnd::Get().Show();
+  return true;
 }
 
 const char* HelpTextFile(int panel) {

@@ -8,11 +8,14 @@ class HelpWindow : public fw::Window {
  public:
   fw::TextArea& EditField1() const { return Named<fw::TextArea>("EditField1"); }
 
+  bool _AboutQuorvane_Action();
+
  protected:
   explicit HelpWindow(const char* textFile) : textFile_(textFile) {}
 
   void Layout() override;
   void CreateControls() override;
+  void AddMenuHandlers() override;
 
  private:
   void _CreateControls0();

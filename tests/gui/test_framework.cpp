@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -368,6 +369,44 @@ TEST_F(Framework, TabOrderFollowsTabIndexWithinEachParent) {
   QWidget* after = Field("filtered").Widget()->nextInFocusChain();
   while (after && !(after->focusPolicy() & Qt::TabFocus)) after = after->nextInFocusChain();
   EXPECT_EQ(after, Field("limited").Widget());
+}
+
+// Timers on the real event loop, each beside a clock of the same period: after five ticks of the
+// clock a single-shot timer has fired once and stopped, a repeating one has gone on firing.
+TEST(Timers, ASingleShotTimerFiresOnceAndARepeatingOneAgain) {
+  struct Case {
+    int runMode;
+    bool once;
+  };
+  for (const Case c : {Case{fw::Timer::kSingle, true}, Case{fw::Timer::kMultiple, false}}) {
+    SCOPED_TRACE(c.runMode);
+    fw::Timer timer("Timer1");
+    int fired = 0;
+    timer.OnAction([&fired](fw::Timer&) { ++fired; });
+    timer.SetPeriod(10);
+    timer.SetRunMode(c.runMode);
+    QEventLoop loop;
+    QTimer clock;
+    clock.setTimerType(Qt::PreciseTimer);
+    int ticks = 0;
+    QObject::connect(&clock, &QTimer::timeout, [&] {
+      if (++ticks == 5) loop.quit();
+    });
+    clock.start(10);
+    {
+      HangGuard guard("the clock beside the timer stopped");
+      loop.exec();
+    }
+    ASSERT_EQ(ticks, 5) << "the loop ran for five periods";
+    if (c.once) {
+      EXPECT_EQ(fired, 1);
+      EXPECT_FALSE(timer.Pending());
+      EXPECT_EQ(timer.RunMode(), fw::Timer::kOff);
+    } else {
+      EXPECT_GT(fired, 1);
+      EXPECT_TRUE(timer.Pending());
+    }
+  }
 }
 
 TEST(Services, MessageAndBeepHooksReplaceTheRealOnes) {

@@ -113,6 +113,21 @@ TEST(HelpWindows, TwoClicksLeaveOneWindow) {
   EXPECT_EQ(fw::Window::Count(), windows);
 }
 
+// A help window behind the main window comes to the front at the next click on its button.
+TEST(HelpWindows, ASecondClickBringsTheHelpWindowToTheFront) {
+  ControlWnd& main = ControlWnd::Get();
+  Click(main.helpBtn());
+  helpWnd* help = fw::Window::Existing<helpWnd>();
+  ASSERT_NE(help, nullptr);
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), help->Widget());
+  QApplication::setActiveWindow(main.Widget());  // the user clicks into the main window
+  ASSERT_EQ(QApplication::activeWindow(), main.Widget());
+  Click(main.helpBtn());
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), help->Widget());
+}
+
 TEST(HelpWindows, TypedTextStaysUntilTheWindowIsClosed) {
   helpWnd2& help = helpWnd2::Get();
   const std::string original = help.EditField1().Text();
@@ -197,9 +212,9 @@ TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {
   EXPECT_EQ(help.EditField1().Text(), "");
   EXPECT_EQ(main.m1fld().Text(), "12.5") << "the main window's field was not touched";
 
-  // The About item is handled by the main window only, so it is offered there alone.
+  // The About item is offered here too: it leads back to the panels whatever window is in front.
   OpenMenu(help, "AboutMenu")->hide();
-  EXPECT_FALSE(ItemOf(help, "AboutQuorvane")->isEnabled());
+  EXPECT_TRUE(ItemOf(help, "AboutQuorvane")->isEnabled());
   OpenMenu(main, "AboutMenu")->hide();
   EXPECT_TRUE(ItemOf(main, "AboutQuorvane")->isEnabled());
 }

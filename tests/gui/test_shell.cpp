@@ -4,9 +4,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -49,6 +52,36 @@ TEST(StartUp, OnlyTheAboutWindowExistsUntilItGivesWay) {
   EXPECT_EQ(about->Timer1().RunMode(), fw::Timer::kSingle);
   EXPECT_TRUE(about->Timer1().Pending());
   EXPECT_EQ(Module1::btn, 0);
+}
+
+// The timer counts its 4000 ms once, and never fires before they are up.
+TEST(StartUp, TheAboutTimerRunsOnceAndNeverEarly) {
+  _LateStartup();
+  const QTimer* timer = AboutWnd::Get().Timer1().QtTimer();
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_TRUE(timer->isSingleShot());
+  EXPECT_EQ(timer->interval(), 4000);
+  EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
+// The path that the other tests take a short cut through: left alone, the About window gives way
+// when its own timer fires on the event loop.
+TEST(StartUp, LeftAloneTheAboutWindowGivesWayOnTheEventLoop) {
+  _LateStartup();
+  QEventLoop loop;
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&loop] {
+    if (fw::Window::Existing<ControlWnd>()) loop.quit();
+  });
+  look.start(20);
+  {
+    HangGuard guard("the About window did not give way by itself");
+    loop.exec();
+  }
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_TRUE(ControlWnd::Get().Visible());
+  EXPECT_EQ(ControlWnd::Get().TabPanel1().Value(), 0);
+  EXPECT_FALSE(AboutWnd::Get().Timer1().Pending());
 }
 
 TEST(StartUp, TheTimerGivesWayToTheMainWindow) {
@@ -186,6 +219,35 @@ TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   EXPECT_TRUE(about.Widget()->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_EQ(about.Title(), "");
   EXPECT_EQ(about.Widget()->frameGeometry(), about.Widget()->geometry());
+  // A passing picture that no taskbar or window switcher lists, centred and in front.
+  EXPECT_EQ(about.Widget()->windowType(), Qt::SplashScreen);
+  EXPECT_EQ(about.Widget()->geometry().center(),
+            QGuiApplication::primaryScreen()->availableGeometry().center());
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), about.Widget());
+}
+
+// With the main window closed, a help window keeps the run going; its About item leads back to the
+// panels, through the About window, which makes a new main window when it gives way.
+TEST(MainWindow, TheAboutItemOfAHelpWindowLeadsBackToAClosedMainWindow) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  QTest::mouseClick(ControlWnd::Get().helpBtn().Widget(), Qt::LeftButton);
+  helpWnd* help = fw::Window::Existing<helpWnd>();
+  ASSERT_NE(help, nullptr);
+  ControlWnd::Get().Close();
+  DeleteClosedWindows();
+  ASSERT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
+  ChooseItem(*help, "AboutMenu", "AboutQuorvane");
+  EXPECT_TRUE(AboutWnd::Get().Visible());
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_EQ(Module1::btn, 1) << "it opened as new";
+  EXPECT_EQ(Module1::dirty, "n");
+  EXPECT_TRUE(help->Visible()) << "the help window stays";
 }
 
 TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
@@ -408,6 +470,25 @@ TEST(MenuBar, TheAboutItemShowsTheAboutWindow) {
   ChooseItem(main, "AboutMenu", "AboutQuorvane");
   EXPECT_TRUE(AboutWnd::Get().Visible());
   EXPECT_EQ(fw::Window::Count(), 2) << "the same About window, shown again";
+}
+
+// Shown already but behind a help window, the About window comes to the front when the About item
+// is chosen there (in the main window any click or key would hide it first).
+TEST(MenuBar, TheAboutItemBringsTheAboutWindowToTheFront) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  QTest::mouseClick(ControlWnd::Get().helpBtn().Widget(), Qt::LeftButton);
+  helpWnd& help = helpWnd::Get();
+  ChooseItem(help, "AboutMenu", "AboutQuorvane");
+  QWidget* about = AboutWnd::Get().Widget();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), about);
+  QApplication::setActiveWindow(help.Widget());  // the user clicks into the help window
+  ASSERT_TRUE(about->isVisible());
+  ASSERT_EQ(QApplication::activeWindow(), help.Widget());
+  ChooseItem(help, "AboutMenu", "AboutQuorvane");
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), about);
 }
 
 TEST(MenuBar, FileQuitEndsTheEventLoop) {

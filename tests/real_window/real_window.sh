@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installed program on a virtual display, as a user starts it: the About window appears and
-# is photographed, a key press gives way to the main window, each tab is chosen and photographed,
-# and the Means help button opens a help window. The titles are checked as the X server holds
-# them, and every picture for its size and colours.
+# is photographed, its timer gives way to the main window, each tab is chosen and photographed,
+# the Means help button opens a help window, whose About item shows the About window again until
+# a key press. The titles and window types are checked as the X server holds them, and every
+# picture for its size and colours.
 # Usage: real_window.sh BUILD_DIR OUT_DIR
 set -euo pipefail
 
@@ -36,10 +37,26 @@ trap 'qv_stop_program; qv_stop_display' EXIT
 qv_start_display "$out"
 qv_start_program "$binary" "$out/quorvane.log"
 
-# The About window: no title, 459 by 200.
+# A splash screen, which no taskbar or window switcher lists, with no name for one to show: the
+# first of its types is the one a window manager goes by.
+check_splash() {
+  local held expected
+  held="$(LC_ALL=C xprop -id "$1" -notype WM_NAME _NET_WM_NAME _NET_WM_WINDOW_TYPE 2>&1)"
+  expected="$(printf 'WM_NAME = \n_NET_WM_NAME = \n_NET_WM_WINDOW_TYPE = %s' \
+    _NET_WM_WINDOW_TYPE_SPLASH)"
+  [[ "$held" == "$expected" || "$held" == "$expected,"* ]] && return 0
+  echo "window $1 is not an untitled splash screen; the server holds:" >&2
+  echo "$held" >&2
+  return 1
+}
+
+# The About window: no title, 459 by 200. Left alone, it gives way to the main window when its
+# timer fires.
 about="$(qv_wait_window '^$')"
 qv_shoot "$about" "$out/about.png" 459 200 200
-main="$(qv_leave_about "$about")"
+check_splash "$about"
+qv_wait_unmapped "$about"
+main="$(qv_wait_window '^Quorvane$')"
 qv_check_title "$main" "Quorvane"
 # The client area, 550 by 500 in the main window's own coordinates, lies under the menu bar.
 eval "$(xdotool getwindowgeometry --shell "$main")"
@@ -81,6 +98,15 @@ xdotool mousemove --window "$main" $((248 + 15)) $((menu_bar + 438 + 15)) click 
 help="$(qv_wait_window '^Quorvane Info$')"
 qv_check_title "$help" "Quorvane Info"
 qv_shoot "$help" "$out/help-means.png" 550 500 600
+
+# Label > Quorvane, worked by keys in the help window, shows the same About window again. Its timer
+# has fired, so only a key press there sends it away; the main window stays.
+xdotool windowfocus --sync "$help" key alt+f Right Right Return
+qv_wait_mapped "$about"
+check_splash "$about"
+xdotool windowfocus --sync "$about" key space
+qv_wait_unmapped "$about"
+qv_mapped "$main" || { echo "the main window went with the About window"; exit 1; }
 
 kill -0 "$QV_APP_PID" || { echo "the program ended by itself"; cat "$out/quorvane.log"; exit 1; }
 echo "screenshots in $out"

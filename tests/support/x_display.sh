@@ -87,6 +87,14 @@ qv_mapped() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
+qv_wait_mapped() {
+  local deadline=$((SECONDS + QV_WAIT))
+  until qv_mapped "$1"; do
+    ((SECONDS <= deadline)) || { echo "window $1 was not mapped again" >&2; return 1; }
+    sleep "$QV_POLL"
+  done
+}
+
 qv_wait_unmapped() {
   local deadline=$((SECONDS + QV_WAIT))
   while qv_mapped "$1"; do
