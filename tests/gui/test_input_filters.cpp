@@ -161,6 +161,19 @@ class InputFilters : public PanelTest {
                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(field.Widget(), key, modifiers);
   }
+
+  // The Means panel's Independent result on show (df 24), the field holding its text from FillMeans
+  // or the one given, with the focus and the cursor at its end; the result as shown.
+  ShownResult MeansResultOnShowAndCursorAtTheEndOf(fw::TextField& field,
+                                                   const char* text = nullptr) {
+    EnterTab(0);
+    FillMeans("12", "13.872", "12", "10", "13.995", "14");
+    Press(W().CalcBtn());
+    if (text) field.SetText(text);
+    field.SetFocus();
+    Click(field, Qt::Key_End);
+    return Shown(W().tfld(), W().dffld(), W().pfld());
+  }
 };
 
 TEST_F(InputFilters, EachFieldPassesOnlyItsSetInEachDesign) {
@@ -497,15 +510,10 @@ TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResu
   };
   for (const PasteCase& paste : Pastes()) {
     for (const auto& [fieldOf, text] : tooLong) {
-      EnterTab(0);
-      FillMeans("12", "13.872", "12", "10", "13.995", "14");
-      Press(W().CalcBtn());
-      const ShownResult before = Shown(W().tfld(), W().dffld(), W().pfld());
-      ASSERT_EQ(before.df, "24");
       fw::TextField& field = (W().*fieldOf)();
       SCOPED_TRACE(paste.name + (", " + field.Name()));
-      field.SetFocus();
-      Key(field, Qt::Key_End);
+      const ShownResult before = MeansResultOnShowAndCursorAtTheEndOf(field);
+      ASSERT_EQ(before.df, "24");
       const int beepsBefore = beeps;
       ASSERT_TRUE(paste.paste(W(), field, text));
       EXPECT_EQ(field.Text(), "12");
@@ -531,15 +539,10 @@ TEST_F(InputFilters, APasteThatHoldsNoNumberIsRefusedWholeWithABeepAndLeavesTheR
   for (const PasteCase& paste : Pastes()) {
     for (const char* text : refused) {
       for (FieldOf fieldOf : {&ControlWnd::m1fld, &ControlWnd::n1fld}) {
-        EnterTab(0);
-        FillMeans("12", "13.872", "12", "10", "13.995", "14");
-        Press(W().CalcBtn());
-        const ShownResult before = Shown(W().tfld(), W().dffld(), W().pfld());
-        ASSERT_EQ(before.df, "24");
         fw::TextField& field = (W().*fieldOf)();
         SCOPED_TRACE(paste.name + (", \"" + (text + ("\" into " + field.Name()))));
-        field.SetFocus();
-        Key(field, Qt::Key_End);
+        const ShownResult before = MeansResultOnShowAndCursorAtTheEndOf(field);
+        ASSERT_EQ(before.df, "24");
         const int beepsBefore = beeps;
         const bool reached = paste.paste(W(), field, text);
         if (!reached) {
@@ -582,15 +585,9 @@ TEST_F(InputFilters, APasteGoesInWithoutTheWhiteSpaceRoundItAndCalculateReadsIt)
   };
   for (const PasteCase& paste : Pastes()) {
     for (const Case& c : cases) {
-      EnterTab(0);
-      FillMeans("12", "13.872", "12", "10", "13.995", "14");
-      Press(W().CalcBtn());
-      ASSERT_TRUE(W().tfld().Visible());
       fw::TextField& field = (W().*c.field)();
       SCOPED_TRACE(paste.name + (", \"" + (c.pasted + ("\" into " + field.Name()))));
-      field.SetText(c.before);
-      field.SetFocus();
-      Key(field, Qt::Key_End);
+      ASSERT_TRUE(MeansResultOnShowAndCursorAtTheEndOf(field, c.before).statisticShown);
       ASSERT_TRUE(paste.paste(W(), field, c.pasted));
       EXPECT_EQ(field.Text(), c.after);
       EXPECT_EQ(beeps, 0);
