@@ -55,7 +55,7 @@ check_splash() {
 about="$(qv_wait_window '^$')"
 qv_shoot "$about" "$out/about.png" 459 200 200
 check_splash "$about"
-qv_wait_unmapped "$about"
+qv_wait_map_state "$about" unmapped
 main="$(qv_wait_window '^Quorvane$')"
 qv_check_title "$main" "Quorvane"
 # The client area, 550 by 500 in the main window's own coordinates, lies under the menu bar.
@@ -102,10 +102,10 @@ qv_shoot "$help" "$out/help-means.png" 550 500 600
 # Label > Quorvane, worked by keys in the help window, shows the same About window again. Its timer
 # has fired, so only a key press there sends it away; the main window stays.
 xdotool windowfocus --sync "$help" key alt+f Right Right Return
-qv_wait_mapped "$about"
+qv_wait_map_state "$about" mapped
 check_splash "$about"
 xdotool windowfocus --sync "$about" key space
-qv_wait_unmapped "$about"
+qv_wait_map_state "$about" unmapped
 qv_mapped "$main" || { echo "the main window went with the About window"; exit 1; }
 
 kill -0 "$QV_APP_PID" || { echo "the program ended by itself"; cat "$out/quorvane.log"; exit 1; }

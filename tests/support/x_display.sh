@@ -80,25 +80,20 @@ qv_wait_window() {
 # closed it before the key came.
 qv_leave_about() {
   xdotool windowfocus --sync "$1" key space 2>/dev/null || true
-  qv_wait_unmapped "$1" && qv_wait_window '^Quorvane$'
+  qv_wait_map_state "$1" unmapped && qv_wait_window '^Quorvane$'
 }
 
 qv_mapped() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
-qv_wait_mapped() {
-  local deadline=$((SECONDS + QV_WAIT))
-  until qv_mapped "$1"; do
-    ((SECONDS <= deadline)) || { echo "window $1 was not mapped again" >&2; return 1; }
-    sleep "$QV_POLL"
-  done
-}
-
-qv_wait_unmapped() {
-  local deadline=$((SECONDS + QV_WAIT))
-  while qv_mapped "$1"; do
-    ((SECONDS <= deadline)) || { echo "window $1 stayed mapped" >&2; return 1; }
+# Waits until window ID is in STATE: "mapped" on screen, or "unmapped" gone from it.
+qv_wait_map_state() {
+  local id="$1" state="$2" now deadline=$((SECONDS + QV_WAIT))
+  while :; do
+    if qv_mapped "$id"; then now=mapped; else now=unmapped; fi
+    [[ "$now" == "$state" ]] && return 0
+    ((SECONDS <= deadline)) || { echo "window $id is still $now" >&2; return 1; }
     sleep "$QV_POLL"
   done
 }
