@@ -13,12 +13,13 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <type_traits>
 
 #if defined(QUORVANE_WITH_XCB) && QT_CONFIG(xcb)
 #include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
 #endif
 
 #include "framework/application.h"
