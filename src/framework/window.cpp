@@ -248,11 +248,24 @@ void Window::ClosedByUser() {
   Instances().erase(type_);
   widget_->hide();
   static_cast<WindowWidget*>(widget_)->closing = true;
+  PassKeysToSplash();
   // The instance goes once the close has been handled; nothing refers to it any more.
   Window* self = this;
   QMetaObject::invokeMethod(
       QApplication::instance(), [self] { delete self; }, Qt::QueuedConnection);
   if (auto* app = Application::Current()) app->QuitIfIdle();
+}
+
+// A start-up picture that stands alone once the window under it goes would get no key: nothing
+// would be active, and only a click could send it away. It takes the keys as it did at start-up.
+void Window::PassKeysToSplash() {
+  for (const auto& [type, window] : Instances()) {
+    if (window != this && window->properties_.frame == Frame::Splash && window->Visible()) {
+      window->widget_->raise();
+      window->widget_->activateWindow();
+      return;
+    }
+  }
 }
 
 void Window::Close() {
@@ -312,6 +325,8 @@ void Window::Show() {
     widget_->move(frame.topLeft());
     if (properties_.title.empty()) KeepNativeTitleEmpty(widget_);
   }
+  // A window the user minimised comes back as it was: shown iconic, it would not be seen at all.
+  if (widget_->isMinimized()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
   widget_->show();
   widget_->raise();
   widget_->activateWindow();

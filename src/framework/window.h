@@ -138,6 +138,7 @@ class Window {
   void OrderKeyboardFocus();
   QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
   void ClosedByUser();
+  void PassKeysToSplash();
 
   QMainWindow* widget_;
   QWidget* content_;
