@@ -128,6 +128,29 @@ TEST(HelpWindows, ASecondClickBringsTheHelpWindowToTheFront) {
   EXPECT_EQ(QApplication::activeWindow(), help->Widget());
 }
 
+// A help window that the user minimised comes back as it was at the next click on its button, in
+// front and with the keys; the click does not leave it iconic, where it could not be seen.
+TEST(HelpWindows, AClickOnItsButtonBringsBackAMinimisedHelpWindow) {
+  ControlWnd& main = ControlWnd::Get();
+  Click(main.helpBtn());
+  helpWnd* help = fw::Window::Existing<helpWnd>();
+  ASSERT_NE(help, nullptr);
+  help->Widget()->showMinimized();
+  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(help->Widget()->isMinimized());
+  for (int click = 1; click <= 2; ++click) {
+    SCOPED_TRACE("click " + std::to_string(click));
+    Click(main.helpBtn());
+    QApplication::processEvents();
+    EXPECT_FALSE(help->Widget()->isMinimized());
+    EXPECT_FALSE(help->Widget()->windowHandle()->windowState() & Qt::WindowMinimized)
+        << "as the platform holds it";
+    EXPECT_TRUE(help->Visible());
+    EXPECT_EQ(QApplication::activeWindow(), help->Widget());
+  }
+  EXPECT_EQ(fw::Window::Existing<helpWnd>(), help) << "the same window";
+}
+
 TEST(HelpWindows, TypedTextStaysUntilTheWindowIsClosed) {
   helpWnd2& help = helpWnd2::Get();
   const std::string original = help.EditField1().Text();
