@@ -24,6 +24,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QValidator>
+#include <QWheelEvent>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -519,6 +520,17 @@ class CanvasWidget : public QWidget {
   Canvas& canvas_;
 };
 
+// A row of tabs that a turn of the mouse wheel leaves alone: entering a tab clears its panel, so a
+// wheel turned over the tabs on the way to a field would throw away what was typed. A click or,
+// with the focus on the row, an arrow key chooses a tab.
+class TabStrip : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
+
 // Tabs across the top, centred, over a framed pane; each tab's page covers the whole panel so
 // that its controls are placed in the panel's own coordinates.
 class TabPanelWidget : public QWidget {
@@ -527,7 +539,7 @@ class TabPanelWidget : public QWidget {
       : QWidget(parent),
         pane_(new QFrame(this)),
         pages_(new QStackedWidget(this)),
-        bar_(new QTabBar(this)) {
+        bar_(new TabStrip(this)) {
     pane_->setFrameShape(QFrame::StyledPanel);
     pages_->setAutoFillBackground(false);
     bar_->setDrawBase(false);

@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
 #include <functional>
@@ -250,6 +252,60 @@ TEST(MainWindow, TheAboutItemOfAHelpWindowLeadsBackToAClosedMainWindow) {
   EXPECT_TRUE(help->Visible()) << "the help window stays";
 }
 
+// A main window that the user minimised comes back when the About window gives way to it: the About
+// window goes, and the panels are on screen, not left iconic with nothing else to show.
+TEST(MainWindow, TheAboutWindowGivesWayToAMinimisedMainWindowByShowingIt) {
+  _LateStartup();
+  QTest::keyClick(AboutWnd::Get().Widget(), Qt::Key_Space);
+  ControlWnd& main = ControlWnd::Get();
+  QTest::mouseClick(main.helpBtn().Widget(), Qt::LeftButton);
+  helpWnd& help = helpWnd::Get();
+  main.Widget()->showMinimized();
+  ASSERT_TRUE(main.Widget()->isMinimized());
+  ChooseItem(help, "AboutMenu", "AboutQuorvane");
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::activeWindow(), AboutWnd::Get().Widget());
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                              : QApplication::activeWindow(),
+                  Qt::Key_Space);
+  QApplication::processEvents();
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_EQ(fw::Window::Existing<ControlWnd>(), &main);
+  EXPECT_FALSE(main.Widget()->isMinimized());
+  EXPECT_FALSE(main.Widget()->windowHandle()->windowState() & Qt::WindowMinimized);
+  EXPECT_EQ(QApplication::activeWindow(), main.Widget());
+}
+
+// The About window shown from the menu stands alone once the user closes the main window under it.
+// It then has the keys, as at start-up: any key sends it away and makes a new main window, and
+// Ctrl+Q quits.
+TEST(MainWindow, TheAboutWindowLeftAloneByAClosedMainWindowTakesTheKeys) {
+  _LateStartup();
+  AboutWnd::Get().Timer1().Fire();
+  ChooseItem(ControlWnd::Get(), "AboutMenu", "AboutQuorvane");
+  QApplication::processEvents();
+  QApplication::setActiveWindow(ControlWnd::Get().Widget());  // the user goes for its close button
+  ControlWnd::Get().Close();
+  DeleteClosedWindows();
+  ASSERT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
+  ASSERT_TRUE(AboutWnd::Get().Visible());
+  ASSERT_EQ(QApplication::activeWindow(), AboutWnd::Get().Widget()) << "no window has the keys";
+  QTest::keyClick(QApplication::activeWindow(), Qt::Key_Escape);
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_EQ(Module1::dirty, "n") << "it opened as new";
+
+  ChooseItem(*fresh, "AboutMenu", "AboutQuorvane");
+  fresh->Close();
+  DeleteClosedWindows();
+  ASSERT_EQ(QApplication::activeWindow(), AboutWnd::Get().Widget());
+  EXPECT_EQ(RunWithKey(QApplication::activeWindow(), Qt::ControlModifier | Qt::Key_Q,
+                       "Ctrl+Q in the About window left alone"),
+            0);
+}
+
 TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
   _LateStartup();
   AboutWnd::Get().Timer1().Fire();
@@ -333,6 +389,31 @@ TEST(MainWindow, EnteringATabClearsThatPanelOnly) {
   EXPECT_TRUE(main.a1fld().HasFocus());
   EXPECT_EQ(main.m1fld().Text(), "1") << "no other panel's Clear ran";
   EXPECT_EQ(main.var1Fld().Text(), "2");
+}
+
+// A turn of the mouse wheel over the tabs, on the way to a field, changes no tab and so throws
+// away nothing that was typed; a click on a tab still chooses it.
+TEST(MainWindow, TheWheelOverTheTabsKeepsTheTabAndWhatWasTyped) {
+  ControlWnd& main = ControlWnd::Get();
+  main.Show();
+  QApplication::setActiveWindow(main.Widget());
+  main.m1fld().SetFocus();
+  QTest::keyClicks(main.m1fld().Widget(), "99.67");
+  main.m2fld().SetFocus();
+  QTest::keyClicks(main.m2fld().Widget(), "102.0");
+  auto* tabs = main.TabPanel1().Widget()->findChild<QTabBar*>();
+  ASSERT_NE(tabs, nullptr);
+  const QPoint over = tabs->tabRect(0).center();
+  for (int notches : {-1, -1, 1, 1, 3}) {
+    QWheelEvent wheel(over, tabs->mapToGlobal(over), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(tabs, &wheel);
+  }
+  EXPECT_EQ(main.TabPanel1().Value(), 0);
+  EXPECT_EQ(main.m1fld().Text(), "99.67");
+  EXPECT_EQ(main.m2fld().Text(), "102.0");
+  QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
+  EXPECT_EQ(main.TabPanel1().Value(), 1);
 }
 
 TEST(MainWindow, EveryControlCarriesItsNameForTestsAndScreenReaders) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The installed program on a virtual display, as a user starts it: the About window appears and
-# is photographed, its timer gives way to the main window, each tab is chosen and photographed,
+# is photographed, its timer gives way to the main window, a turn of the wheel over the tabs keeps
+# what was typed, each tab is chosen by a click on its caption and photographed,
 # the Means help button opens a help window, whose About item shows the About window again until
 # a key press. The titles and window types are checked as the X server holds them, and every
 # picture for its size and colours.
@@ -64,18 +65,59 @@ menu_bar=$((HEIGHT - 500))
 ((WIDTH == 550 && menu_bar > 0)) || { echo "main window is ${WIDTH}x$HEIGHT"; exit 1; }
 shoot_main() { qv_shoot "$main" "$out/$1.png" 550 "$HEIGHT" "$HEIGHT" "${2:+$out/$2.png}"; }
 
-# The wheel over the tab bar steps from tab to tab, whatever the style and font make of the
-# tabs' widths: the bar is centred on the tab panel's top edge (left 17, top 61, width 501).
-wheel_over_tabs() {
-  xdotool mousemove --window "$main" $((17 + 501 / 2)) $((menu_bar + 61 + 5)) click "$1"
+# The x of each tab caption's centre in a picture of the main window, left to right: the runs of
+# dark text columns along the tab strip, which lies on the tab panel's top edge (top 61), apart
+# by more than the gaps between letters. The tabs' widths are the style's and the font's.
+tab_centres() {
+  LC_ALL=C convert "$1" -crop "550x24+0+$((menu_bar + 61))" +repage -depth 8 txt:- |
+    awk -F'[ ,:()]+' 'NR > 1 && $4 < 110 { ink[$1] = 1 }
+      END {
+        first = -1; last = -100
+        for (x = 0; x < 550; x++) if (x in ink) {
+          if (x - last > 6) { if (first >= 0) print int((first + last) / 2); first = x }
+          last = x
+        }
+        if (first >= 0) print int((first + last) / 2)
+      }'
 }
+click_at() { xdotool mousemove --window "$main" "$1" $((menu_bar + $2)) click 1; }
+
 names=(means variances correlations proportions alphas aucs)
 shoot_main tab-means
+mapfile -t tabs < <(tab_centres "$out/tab-means.png")
+((${#tabs[@]} == ${#names[@]})) || { echo "the tab strip shows ${#tabs[@]} captions"; exit 1; }
+
+# What is typed on a panel stays through turns of the mouse wheel over the tabs: the wheel chooses
+# no tab, since entering one clears it. Typed into Mean of Sample 1 (left 72, top 262, 80 by 22).
+# Photographs the main window into FILE until it differs from PREVIOUS by more than a blinking
+# cursor, as typed text does, and sets apart to the number of pixels they differ in.
+await_typed() {
+  local deadline=$((SECONDS + QV_WAIT))
+  until LC_ALL=C import -window "$main" "$1" 2>/dev/null &&
+    apart="$(qv_pixels_apart "$2" "$1")" && ((apart > 100)); do
+    ((SECONDS <= deadline)) || { echo "the typed keys did not show in $1"; exit 1; }
+    sleep "$QV_POLL"
+  done
+}
+click_at $((72 + 40)) $((262 + 11))
+xdotool type --delay 20 '99.67'
+await_typed "$out/typed.png" "$out/tab-means.png"
+for button in 5 5 4 4 5; do
+  xdotool mousemove --window "$main" "${tabs[2]}" $((menu_bar + 61 + 12)) click "$button"
+done
+# Keys typed after the wheel are handled after it: once their text shows, more than a blinking
+# cursor changed, the panel is still the one typed on, with the cursor where it was.
+xdotool key ctrl+a type --delay 20 '12345678'
+await_typed "$out/wheeled.png" "$out/typed.png"
+((apart <= QV_OTHER_PICTURE)) ||
+  { echo "the wheel over the tabs changed the panel ($apart pixels apart)"; exit 1; }
+
+# A click on each tab caption chooses that tab.
 for i in $(seq 1 $((${#names[@]} - 1))); do
-  wheel_over_tabs 5
+  click_at "${tabs[$i]}" $((61 + 12))
   shoot_main "tab-${names[$i]}" "tab-${names[$((i - 1))]}"
 done
-# Six different pictures: no step skipped a tab or stayed on one.
+# Six different pictures: no click missed its tab or chose another.
 for i in "${!names[@]}"; do
   for ((j = i + 1; j < ${#names[@]}; j++)); do
     a="$out/tab-${names[$i]}.png" b="$out/tab-${names[$j]}.png"
@@ -84,13 +126,14 @@ for i in "${!names[@]}"; do
   done
 done
 
-# Back to the Means tab, whose help button (left 248, top 438, 30 square) opens its help window.
-for _ in $(seq 1 $((${#names[@]} - 1))); do wheel_over_tabs 4; done
+# Back to the Means tab, cleared as it is entered, whose help button (left 248, top 438, 30
+# square) opens its help window.
+click_at "${tabs[0]}" $((61 + 12))
 deadline=$((SECONDS + QV_WAIT))
 until LC_ALL=C import -window "$main" "$out/back.png" 2>/dev/null &&
   apart="$(qv_pixels_apart "$out/tab-means.png" "$out/back.png")" &&
   ((apart >= 0 && apart <= QV_OTHER_PICTURE)); do
-  ((SECONDS <= deadline)) || { echo "the wheel did not lead back to the Means tab"; exit 1; }
+  ((SECONDS <= deadline)) || { echo "a click on Means did not lead back to the Means tab"; exit 1; }
   sleep "$QV_POLL"
 done
 rm "$out/back.png"
