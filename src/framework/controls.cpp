@@ -505,11 +505,14 @@ class CanvasWidget : public QWidget {
   CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
 
  protected:
+  // The backdrop at its own size from the top-left corner, as drawn for this screen: stretched to
+  // a canvas of another size, every line of it would be resampled and soft.
   void paintEvent(QPaintEvent*) override {
     if (canvas_.Backdrop().IsNull()) return;
     QPainter painter(this);
+    // Only a screen between whole scales resamples the drawing; let that be smooth.
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), canvas_.Backdrop().Pixmap());
+    painter.drawPixmap(QPoint(0, 0), canvas_.Backdrop().Pixmap(devicePixelRatioF()));
   }
   void mousePressEvent(QMouseEvent* event) override {
     const QPoint at = event->position().toPoint();

@@ -21,8 +21,17 @@ Picture& Picture::operator=(const Picture&) = default;
 Picture Picture::Load(const std::string& name) {
   ++gLoads;
   Picture picture;
-  QPixmap pixmap(QStringLiteral(":/") + detail::ToQt(name));
-  if (!pixmap.isNull()) picture.pixmap_ = std::make_shared<const QPixmap>(std::move(pixmap));
+  const QString path = QStringLiteral(":/") + detail::ToQt(name);
+  QPixmap pixmap(path);
+  if (pixmap.isNull()) return picture;
+  picture.pixmap_ = std::make_shared<const QPixmap>(std::move(pixmap));
+  const qsizetype dot = path.lastIndexOf(QChar('.'));
+  QPixmap large(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
+  // Only a drawing of exactly twice the size is the same picture; any other would draw it askew.
+  if (large.size() == picture.pixmap_->size() * 2) {
+    large.setDevicePixelRatio(2);
+    picture.large_ = std::make_shared<const QPixmap>(std::move(large));
+  }
   return picture;
 }
 
@@ -39,7 +48,8 @@ int Picture::Width() const {
 int Picture::Height() const {
   return pixmap_ ? pixmap_->height() : 0;
 }
-const QPixmap& Picture::Pixmap() const {
+const QPixmap& Picture::Pixmap(double devicePixelRatio) const {
+  if (devicePixelRatio > 1 && large_) return *large_;
   return pixmap_ ? *pixmap_ : NullPixmap();
 }
 

@@ -229,6 +229,36 @@ TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   EXPECT_EQ(QApplication::activeWindow(), about.Widget());
 }
 
+// How many pixels of the picture, laid at the top-left corner of the rectangle in the shot, differ
+// from the shot; the picture's rows and columns beyond the rectangle are not looked at.
+int PixelsApart(const QImage& shot, const QRect& at, const QImage& picture) {
+  int apart = 0;
+  for (int y = 0; y < std::min(at.height(), picture.height()); ++y) {
+    for (int x = 0; x < std::min(at.width(), picture.width()); ++x) {
+      apart += shot.pixel(at.x() + x, at.y() + y) != picture.pixel(x, y);
+    }
+  }
+  return apart;
+}
+
+// The About window's canvas, 419 by 69, shows the 414 by 70 banner at its own size from its
+// top-left corner, every pixel as the picture file holds it; stretched to the canvas, every letter
+// would be resampled and soft. Beside it the window's white shows through.
+TEST(StartUp, TheAboutWindowDrawsTheBannerPixelForPixel) {
+  _LateStartup();
+  AboutWnd& about = AboutWnd::Get();
+  QWidget* canvas = about.Canvas1().Widget();
+  const QImage shot = about.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage banner = QImage(":/Quorvane.png").convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(banner.size(), QSize(414, 70));
+  const QRect place(canvas->mapTo(about.Widget(), QPoint(0, 0)), canvas->size());
+  ASSERT_EQ(place.size(), QSize(419, 69));
+  EXPECT_EQ(PixelsApart(shot, place, banner), 0);
+  QImage beside(5, 69, QImage::Format_RGB32);
+  beside.fill(Qt::white);
+  EXPECT_EQ(PixelsApart(shot, place.adjusted(414, 0, 0, 0), beside), 0);
+}
+
 // With the main window closed, a help window keeps the run going; its About item leads back to the
 // panels, through the About window, which makes a new main window when it gives way.
 TEST(MainWindow, TheAboutItemOfAHelpWindowLeadsBackToAClosedMainWindow) {
