@@ -5,11 +5,17 @@
 // the program's own control tables, so that a wrong row there shows as a disagreement instead of
 // being shared by the test. The Tab key's round on each tab, under each design, follows the
 // TabIndex of these rows.
+//
+// Where a property says it better than a copied number, the controls are held to it: no two
+// controls that take a click overlap on a tab, every control lies whole in its tab page and its
+// window, the banner covers nothing, and a real click at a field's, a tab's or Calculate's place
+// reaches it.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -23,6 +29,7 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/controls.h"
@@ -422,6 +429,97 @@ TEST_F(Layouts, TheMainWindowOpensWithEveryControlAsItsLayoutGives) {
   ExpectAgreement("The main window", W(), kMainWindow);
 }
 
+// The name of the control that a widget is part of, for the messages.
+std::string ControlNameOf(const QWidget* widget) {
+  while (widget && widget->objectName().isEmpty()) widget = widget->parentWidget();
+  return widget ? widget->objectName().toStdString() : "no control";
+}
+
+// Whether the control lies on the page of that tab.
+bool OnTab(ControlWnd& window, const fw::Control& control, int tab) {
+  return window.TabPanel1().Page(tab)->isAncestorOf(control.Widget());
+}
+
+// Every control but the one held apart lies whole in the window's content.
+void ExpectWithinContent(const fw::Window& window, const std::vector<Row>& rows,
+                         const std::string& heldApart) {
+  const QRect content = Content(window)->rect();
+  for (const Row& row : rows) {
+    auto* control = dynamic_cast<const fw::Control*>(window.Find(row.name));
+    if (!control || row.name == heldApart) continue;
+    const QRect place = InContent(window, control->Widget());
+    EXPECT_TRUE(content.contains(place)) << row.name << " at " << RectText(place)
+                                         << " reaches out of the content " << RectText(content);
+  }
+}
+
+// The controls that take a click on a tab: its fields, its push buttons and help picture, and its
+// design buttons. Where two of them overlap, a click meant for one reaches the other; a label may
+// touch its field.
+bool TakesAClick(const Row& row) {
+  for (const char* cls : {kTextField, kPushButton, kCanvas, kRadioButton}) {
+    if (row.cls == std::string(cls)) return true;
+  }
+  return false;
+}
+
+TEST_F(Layouts, NoTwoControlsThatTakeAClickOverlapOnATab) {
+  for (int tab = 0; tab < W().TabPanel1().TabCount(); ++tab) {
+    std::vector<std::pair<const char*, QRect>> places;
+    for (const Row& row : kMainWindow) {
+      const auto& control = W().Named<fw::Control>(row.name);
+      if (TakesAClick(row) && OnTab(W(), control, tab)) {
+        places.emplace_back(row.name, InContent(W(), control.Widget()));
+      }
+    }
+    for (size_t a = 0; a < places.size(); ++a) {
+      for (size_t b = a + 1; b < places.size(); ++b) {
+        EXPECT_FALSE(places[a].second.intersects(places[b].second))
+            << places[a].first << " at " << RectText(places[a].second) << " overlaps "
+            << places[b].first << " at " << RectText(places[b].second);
+      }
+    }
+  }
+}
+
+// Every control lies whole where it can be seen and clicked: in the window's content, a tab's
+// controls in the page below the tab strip, and a control in a group box within the box. The
+// banner alone starts above the content; it covers nothing but the credit line that lies in it.
+TEST_F(Layouts, EveryControlLiesWholeInItsPageAndWindowAndTheBannerCoversNone) {
+  ExpectWithinContent(W(), kMainWindow, "Canvas1");
+  const QRect banner = InContent(W(), W().Canvas1().Widget());
+  QRect page = InContent(W(), W().TabPanel1().Widget());
+  page.setTop(InContent(W(), TextWidget(W().TabPanel1())).bottom() + 1);
+  for (const Row& row : kMainWindow) {
+    const auto& control = W().Named<fw::Control>(row.name);
+    const QRect place = InContent(W(), control.Widget());
+    const std::string at = std::string(row.name) + " at " + RectText(place);
+    const QWidget* parent = control.Widget()->parentWidget();
+    if (control.Widget() != W().TabPanel1().Widget() &&
+        W().TabPanel1().Widget()->isAncestorOf(control.Widget())) {
+      EXPECT_TRUE(page.contains(place)) << at << " reaches out of the tab page " << RectText(page);
+    }
+    if (qobject_cast<const QGroupBox*>(parent)) {
+      EXPECT_TRUE(InContent(W(), parent).contains(place))
+          << at << " reaches out of its group box " << RectText(InContent(W(), parent));
+    }
+    if (row.name != std::string("Canvas1") && row.name != std::string("Label1")) {
+      EXPECT_FALSE(place.intersects(banner)) << at << " lies under the banner " << RectText(banner);
+    }
+  }
+}
+
+TEST_F(Layouts, AClickOnEachTabCaptionSelectsThatTab) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  const auto* bar = static_cast<const QTabBar*>(TextWidget(W().TabPanel1()));
+  for (int tab : {1, 2, 3, 4, 5, 0}) {
+    const QWidget* hit = ClickWindowAt(bar->mapTo(W().Widget(), bar->tabRect(tab).center()));
+    EXPECT_EQ(W().TabPanel1().Value(), tab) << "the click on \"" << W().TabPanel1().TabCaption(tab)
+                                            << "\" reached " << ControlNameOf(hit);
+  }
+}
+
 // Whether the row is a result field: tfld, dffld or pfld with the tab's suffix.
 bool IsResultField(const Row& row) {
   if (row.cls != std::string(kTextField)) return false;
@@ -526,8 +624,91 @@ TEST_P(TabOrder, TheTabKeyGoesRoundThePageByTabIndexUnderEveryDesign) {
 INSTANTIATE_TEST_SUITE_P(SixTabs, TabOrder, ::testing::ValuesIn(kTabDesigns),
                          [](const auto& info) { return std::string(info.param.name); });
 
+class FieldClicks : public PanelTest, public ::testing::WithParamInterface<TabDesigns> {};
+
+// A click at the centre of an input field puts the cursor into that field, not into another
+// control that lies over it, under every design that shows the field.
+TEST_P(FieldClicks, AClickAtEachInputFieldPutsTheCursorThereUnderEveryDesign) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  EnterTab(GetParam().tab);
+  for (const char* design : GetParam().designs) {
+    SCOPED_TRACE(std::string("after a click on ") + design);
+    auto& button = W().Named<fw::RadioButton>(design);
+    ClickAtPlace(button);
+    ASSERT_TRUE(button.Value()) << "the click on the design button was lost";
+    for (const Row& row : kMainWindow) {
+      if (row.cls != std::string(kTextField) || IsResultField(row)) continue;
+      auto& field = W().Named<fw::TextField>(row.name);
+      if (!OnTab(W(), field, GetParam().tab) || !field.Visible()) continue;
+      if (QWidget* focus = W().Widget()->focusWidget()) focus->clearFocus();
+      const QWidget* hit = ClickAtPlace(field);
+      EXPECT_TRUE(field.HasFocus())
+          << "the click on " << row.name << " reached " << ControlNameOf(hit)
+          << "; the cursor is in \"" << FocusedName() << "\"";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SixTabs, FieldClicks, ::testing::ValuesIn(kTabDesigns),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A tab's panel filled with its help text's first example, and the statistic the text gives.
+struct TabExample {
+  const char* name;
+  int tab;
+  std::vector<std::pair<const char*, const char*>> inputs;  // fields and their texts
+  const char* statistic;
+};
+
+void PrintTo(const TabExample& example, std::ostream* out) {
+  *out << example.name;
+}
+
+// clang-format off
+const TabExample kExamples[] = {
+    {"Means", 0, {{"m1fld", "99.67"}, {"sd1fld", "13.872"}, {"n1fld", "12"}, {"m2fld", "102.0"}, {"sd2fld", "13.995"}, {"n2fld", "14"}}, "-0.425"},
+    {"Variances", 1, {{"var1Fld", "126.81"}, {"n1fld1", "41"}, {"var2Fld", "35.27"}, {"n2fld1", "31"}}, "+3.595"},
+    {"Correlations", 2, {{"r2Fld1", ".68"}, {"n12fld", "38"}, {"r2Fld2", ".36"}, {"n22fld", "73"}}, "+2.184"},
+    {"Proportions", 3, {{"p1fld", ".80"}, {"n3fld1", "20"}, {"p2fld", ".40"}, {"n3fld2", "20"}}, "+2.582"},
+    {"Alphas", 4, {{"a1fld", ".78"}, {"n4fld1", "41"}, {"a2fld", ".71"}, {"n4fld2", "151"}}, "+1.318"},
+    {"AUCs", 5, {{"m5fld1", ".8945"}, {"sefld1", ".03"}, {"m5fld2", ".9382"}, {"sefld2", ".026"}}, "-1.101"},
+};
+// clang-format on
+
+class ClickedResults : public PanelTest, public ::testing::WithParamInterface<TabExample> {};
+
+// A click at Calculate's place computes the filled panel's result. A click into each result field
+// on show and a digit typed there leave its text as it is: a result takes no typing.
+TEST_P(ClickedResults, AClickOnCalculateShowsAResultThatTypedDigitsLeaveAlone) {
+  const TabExample& example = GetParam();
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  EnterTab(example.tab);
+  for (const auto& [name, text] : example.inputs) Fill({{&W().Named<fw::TextField>(name), text}});
+  const QWidget* hit = ClickAtPlace(W().Named<fw::PushButton>("CalcBtn" + TabSuffix(example.tab)));
+  const TabResults results = Results(example.tab);
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  ASSERT_TRUE(results.statistic.Visible())
+      << "no result after the click on Calculate, which reached " << ControlNameOf(hit);
+  ASSERT_EQ(results.statistic.Text(), example.statistic);
+  for (fw::TextField* field : {&results.statistic, &results.df, &results.p}) {
+    if (!field->Visible()) continue;
+    const std::string before = field->Text();
+    hit = ClickAtPlace(*field);
+    TypeAtCursor("7");
+    EXPECT_EQ(field->Text(), before)
+        << "after a click on " << field->Name() << " that reached " << ControlNameOf(hit)
+        << " and a 7 typed into \"" << FocusedName() << "\"";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SixTabs, ClickedResults, ::testing::ValuesIn(kExamples),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(AboutLayout, TheAboutWindowOpensWithItsPictureAndCopyrightLine) {
   ExpectAgreement("The About window", AboutWnd::Get(), kAboutWindow);
+  ExpectWithinContent(AboutWnd::Get(), kAboutWindow, "");
 }
 
 }  // namespace
