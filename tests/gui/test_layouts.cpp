@@ -1,18 +1,35 @@
 // Every control of the main window and of the About window, checked row by row right after the
-// window opens: its class, its text or caption, its character limit, its TabIndex and whether it
-// is visible. The rows are written out here apart from the program's own control tables, so that
-// a wrong row there shows as a disagreement instead of being shared by the test. The Tab key's
-// round on each tab, under each design, follows the TabIndex of these rows.
+// window opens: its class, its place (Left, Top, Width and Height in the window's coordinates),
+// its text or caption, its character limit, its TabIndex, whether it is visible, and how its text
+// is drawn: the font, the text colour and the alignment. The rows are written out here apart from
+// the program's own control tables, so that a wrong row there shows as a disagreement instead of
+// being shared by the test. The Tab key's round on each tab, under each design, follows the
+// TabIndex of these rows.
+//
+// Where a property says it better than a copied number, the controls are held to it: no two
+// controls that take a click overlap on a tab, every control lies whole in its tab page and its
+// window, the banner covers nothing, and a real click at a field's, a tab's or Calculate's place
+// reaches it.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPalette>
+#include <QRect>
 #include <QTabBar>
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstdio>
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/controls.h"
@@ -43,191 +60,214 @@ std::string ClassOf(const fw::Object& object) {
 
 constexpr bool kShown = true, kHidden = false, kSelected = true;
 
+// A font as the user sees it: its size in pixels (one point is one pixel), its style, and
+// whether every character is as wide as the next, as in "Courier", or not, as in "System".
+struct FontOf {
+  int pixels;  // 0: the control draws no text of its own
+  bool bold = false, italic = false, fixedPitch = false;
+};
+constexpr FontOf kNoFont{0}, kSystem10{10}, kSystem10Bold{10, true}, kSystem11Bold{11, true},
+    kSystem11BoldItalic{11, true, true}, kSystem12{12}, kSystem12Bold{12, true},
+    kCourier12{12, false, false, true};
+
+// A text colour 0x00RRGGBB, or none where the layout gives the control none.
+constexpr std::uint32_t kNoColor = 0xFF000000;
+
+// The horizontal alignment of a label's or field's text, where the layout gives one.
+enum Align { kNoAlign, kLeft, kCentred };
+
 struct Row {
   const char* cls;
   const char* name;
-  int tabIndex;           // among the controls of the same parent
-  const char* text;       // label text, caption or a field's first text; a tab panel's tabs by "|"
-  int limit;              // text fields: the most characters the user can type
-  bool visible;           // the control's own flag
-  bool selected = false;  // radio buttons
+  int left, top, width, height;  // in the window's coordinates, whatever the parent
+  int tabIndex;                  // among the controls of the same parent
+  const char* text;              // label text, caption or a field's first text; tabs by "|"
+  int limit;                     // text fields: the most characters the user can type
+  bool visible;                  // the control's own flag
+  FontOf font;                   // the font of its text, caption or tabs
+  std::uint32_t color;           // labels and fields: the colour of the text
+  Align align;                   // labels and fields
+  bool selected = false;         // radio buttons
 };
 
 // clang-format off
 // All 151 controls of the main window, the containers before what lies in them.
 const std::vector<Row> kMainWindow = {
     // On the window itself.
-    {kTabPanel, "TabPanel1", 0, "Means|Variances|Correlations|Proportions|Alphas|AUCs", 0, kShown},
-    {kCanvas, "Canvas1", 1, "", 0, kShown},
-    {kLabel, "Label1", 0, "Tests of two statistics", 0, kShown},
+    {kTabPanel, "TabPanel1", 17, 61, 501, 419, 0, "Means|Variances|Correlations|Proportions|Alphas|AUCs", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    // The banner starts 10 above the content's top edge.
+    {kCanvas, "Canvas1", 56, -10, 414, 70, 1, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    // The credit line, in the banner, keeps the default alignment.
+    {kLabel, "Label1", 160, 42, 125, 20, 0, "Tests of two statistics", 0, kShown, kSystem10, 0x800002, kNoAlign},
 
     // Means.
-    {kGroupBox, "GroupBox1", 27, "Sample 1", 0, kShown},
-    {kTextField, "m1fld", 1, "", 9, kShown},
-    {kLabel, "StaticText2", 24, "Mean", 0, kShown},
-    {kTextField, "sd1fld", 2, "", 9, kShown},
-    {kLabel, "StaticText3", 25, "Standard Deviation", 0, kShown},
-    {kSeparator, "SepLine1", 20, "", 0, kHidden},
-    {kTextField, "n1fld", 3, "", 4, kShown},
-    {kLabel, "StaticText1", 26, "N", 0, kShown},
-    {kGroupBox, "GroupBox2", 0, "Sample 2", 0, kShown},
-    {kTextField, "m2fld", 4, "", 9, kShown},
-    {kLabel, "StaticText5", 21, "Mean", 0, kShown},
-    {kTextField, "sd2fld", 5, "", 9, kShown},
-    {kLabel, "StaticText6", 22, "Standard Deviation", 0, kShown},
-    {kSeparator, "SepLine2", 19, "", 0, kHidden},
-    {kTextField, "n2fld", 6, "", 4, kShown},
-    {kLabel, "n2text", 23, "N", 0, kShown},
-    {kGroupBox, "typeBox", 7, "", 0, kShown},
-    {kRadioButton, "IBtn", 8, "Independent", 0, kShown, kSelected},
-    {kRadioButton, "RBtn", 9, "Related", 0, kShown},
-    {kRadioButton, "SBtn", 28, "Sample/Population", 0, kShown},
-    {kTextField, "dffld", 14, "", 9, kHidden},
-    {kLabel, "dfText", 15, "df", 0, kHidden},
-    {kTextField, "tfld", 10, "", 9, kHidden},
-    {kLabel, "ttext", 13, "t", 0, kHidden},
-    {kTextField, "pfld", 11, "", 9, kHidden},
-    {kLabel, "dtail", 12, "p", 0, kHidden},
-    {kPushButton, "CalcBtn", 16, "Calculate", 0, kShown},
-    {kCanvas, "helpBtn", 18, "", 0, kShown},
-    {kPushButton, "ClearBtn", 17, "Clear", 0, kShown},
+    {kGroupBox, "GroupBox1", 47, 237, 140, 165, 27, "Sample 1", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "m1fld", 72, 262, 80, 22, 1, "", 9, kShown, kSystem12, 0x000000, kCentred},
+    {kLabel, "StaticText2", 72, 284, 80, 18, 24, "Mean", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kTextField, "sd1fld", 72, 307, 80, 22, 2, "", 9, kShown, kSystem12, 0x000000, kCentred},
+    {kLabel, "StaticText3", 58, 329, 110, 18, 25, "Standard Deviation", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine1", 49, 348, 136, 4, 20, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n1fld", 72, 362, 80, 22, 3, "", 4, kShown, kSystem12, 0x000000, kCentred},
+    {kLabel, "StaticText1", 72, 381, 80, 18, 26, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "GroupBox2", 205, 237, 140, 165, 0, "Sample 2", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "m2fld", 230, 262, 80, 22, 4, "", 9, kShown, kSystem12, 0x000000, kCentred},
+    {kLabel, "StaticText5", 230, 284, 80, 18, 21, "Mean", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kTextField, "sd2fld", 230, 307, 80, 22, 5, "", 9, kShown, kSystem12, 0x000000, kCentred},
+    {kLabel, "StaticText6", 216, 329, 110, 18, 22, "Standard Deviation", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine2", 207, 348, 136, 4, 19, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n2fld", 230, 362, 80, 22, 6, "", 4, kShown, kSystem12, 0x000000, kCentred},
+    {kLabel, "n2text", 230, 381, 80, 18, 23, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "typeBox", 75, 145, 375, 40, 7, "", 0, kShown, kSystem12Bold, kNoColor, kNoAlign},
+    {kRadioButton, "IBtn", 81, 157, 99, 18, 8, "Independent", 0, kShown, kSystem12, kNoColor, kNoAlign, kSelected},
+    {kRadioButton, "RBtn", 208, 157, 69, 18, 9, "Related", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kRadioButton, "SBtn", 302, 156, 142, 20, 28, "Sample/Population", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "dffld", 379, 262, 80, 22, 14, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dfText", 379, 284, 80, 18, 15, "df", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "tfld", 379, 307, 80, 22, 10, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "ttext", 379, 327, 80, 18, 13, "t", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "pfld", 380, 362, 80, 22, 11, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dtail", 380, 382, 80, 20, 12, "p", 0, kHidden, kSystem11BoldItalic, 0x777777, kCentred},
+    {kPushButton, "CalcBtn", 47, 438, 80, 30, 16, "Calculate", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kCanvas, "helpBtn", 248, 438, 30, 30, 18, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kPushButton, "ClearBtn", 411, 438, 80, 30, 17, "Clear", 0, kShown, kSystem12, kNoColor, kNoAlign},
 
     // Variances.
-    {kGroupBox, "GroupBox3", 10, "Sample 1", 0, kShown},
-    {kTextField, "var1Fld", 12, "", 9, kShown},
-    {kLabel, "Var1Text", 16, "Variance", 0, kShown},
-    {kSeparator, "SepLine3", 23, "", 0, kHidden},
-    {kTextField, "n1fld1", 13, "", 4, kShown},
-    {kLabel, "StaticText10", 11, "N", 0, kShown},
-    {kGroupBox, "GroupBox4", 0, "Sample 2", 0, kShown},
-    {kTextField, "var2Fld", 14, "", 9, kShown},
-    {kLabel, "StaticText13", 17, "Variance", 0, kShown},
-    {kSeparator, "SepLine4", 22, "", 0, kHidden},
-    {kTextField, "n2fld1", 15, "", 4, kShown},
-    {kLabel, "rtext2", 18, "N", 0, kShown},
-    {kGroupBox, "typeBox1", 19, "", 0, kShown},
-    {kRadioButton, "IBtn1", 20, "Independent", 0, kShown, kSelected},
-    {kRadioButton, "RBtn1", 21, "Related", 0, kShown},
-    {kTextField, "dffld1", 5, "", 9, kHidden},
-    {kLabel, "dftext1", 6, "df", 0, kHidden},
-    {kTextField, "tfld1", 1, "", 9, kHidden},
-    {kLabel, "ttext1", 4, "t", 0, kHidden},
-    {kTextField, "pfld1", 2, "", 9, kHidden},
-    {kLabel, "dtail1", 3, "p", 0, kHidden},
-    {kPushButton, "CalcBtn1", 8, "Calculate", 0, kShown},
-    {kCanvas, "helpBtn1", 7, "", 0, kShown},
-    {kPushButton, "ClearBtn1", 9, "Clear", 0, kShown},
+    {kGroupBox, "GroupBox3", 47, 237, 140, 165, 10, "Sample 1", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "var1Fld", 72, 262, 80, 22, 12, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "Var1Text", 72, 284, 80, 18, 16, "Variance", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine3", 47, 323, 140, 4, 23, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n1fld1", 72, 362, 80, 22, 13, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "StaticText10", 72, 379, 80, 18, 11, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "GroupBox4", 205, 237, 140, 165, 0, "Sample 2", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "var2Fld", 230, 262, 80, 22, 14, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "StaticText13", 230, 284, 80, 18, 17, "Variance", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine4", 205, 323, 140, 4, 22, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n2fld1", 230, 362, 80, 22, 15, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "rtext2", 230, 379, 80, 18, 18, "N", 0, kShown, kSystem10Bold, 0xCC0000, kCentred},
+    {kGroupBox, "typeBox1", 125, 146, 300, 40, 19, "", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kRadioButton, "IBtn1", 129, 157, 150, 18, 20, "Independent", 0, kShown, kSystem12, kNoColor, kNoAlign, kSelected},
+    {kRadioButton, "RBtn1", 298, 157, 115, 18, 21, "Related", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "dffld1", 379, 262, 80, 22, 5, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dftext1", 379, 284, 80, 18, 6, "df", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "tfld1", 379, 307, 80, 22, 1, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "ttext1", 379, 327, 80, 18, 4, "t", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "pfld1", 379, 360, 80, 22, 2, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dtail1", 380, 379, 80, 20, 3, "p", 0, kHidden, kSystem11Bold, 0x777777, kCentred},
+    {kPushButton, "CalcBtn1", 47, 438, 80, 30, 8, "Calculate", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kCanvas, "helpBtn1", 248, 438, 30, 30, 7, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kPushButton, "ClearBtn1", 411, 438, 80, 30, 9, "Clear", 0, kShown, kSystem12, kNoColor, kNoAlign},
 
     // Correlations: the statistic and p fields and their captions start on show.
-    {kGroupBox, "GroupBox5", 3, "Sample 1", 0, kShown},
-    {kTextField, "r2Fld1", 21, "", 9, kShown},
-    {kLabel, "r2text1", 6, "r", 0, kShown},
-    {kSeparator, "SepLine5", 22, "", 0, kHidden},
-    {kTextField, "n12fld", 5, "", 4, kShown},
-    {kLabel, "n1text2", 4, "N", 0, kShown},
-    {kGroupBox, "GroupBox6", 7, "Sample 2", 0, kShown},
-    {kTextField, "r2Fld2", 8, "", 9, kShown},
-    {kLabel, "r2text2", 10, "r", 0, kShown},
-    {kSeparator, "SepLine6", 23, "", 0, kHidden},
-    {kTextField, "n22fld", 9, "", 4, kShown},
-    {kLabel, "n2text2", 11, "N", 0, kShown},
-    {kGroupBox, "typeBox2", 0, "", 0, kShown},
-    {kRadioButton, "IBtn2", 1, "Independent", 0, kShown, kSelected},
-    {kRadioButton, "RBtn2", 2, "Related", 0, kShown},
-    {kTextField, "dffld2", 16, "", 9, kHidden},
-    {kLabel, "dftext2", 17, "df", 0, kHidden},
-    {kTextField, "tfld2", 12, "", 9, kShown},
-    {kLabel, "ttext2", 15, "t", 0, kShown},
-    {kTextField, "pfld2", 13, "", 9, kShown},
-    {kLabel, "dtail2", 14, "p", 0, kShown},
-    {kPushButton, "CalcBtn2", 18, "Calculate", 0, kShown},
-    {kCanvas, "helpBtn2", 19, "", 0, kShown},
-    {kPushButton, "ClearBtn2", 20, "Clear", 0, kShown},
+    {kGroupBox, "GroupBox5", 47, 237, 140, 165, 3, "Sample 1", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "r2Fld1", 72, 262, 80, 22, 21, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "r2text1", 72, 284, 80, 18, 6, "r", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine5", 47, 323, 140, 4, 22, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n12fld", 72, 362, 80, 22, 5, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "n1text2", 72, 379, 80, 18, 4, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "GroupBox6", 205, 237, 140, 165, 7, "Sample 2", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "r2Fld2", 230, 262, 80, 22, 8, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "r2text2", 230, 284, 80, 18, 10, "r", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine6", 205, 323, 140, 4, 23, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n22fld", 230, 362, 80, 22, 9, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "n2text2", 230, 379, 80, 18, 11, "N", 0, kShown, kSystem10Bold, 0xCC0000, kCentred},
+    {kGroupBox, "typeBox2", 125, 146, 300, 40, 0, "", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kRadioButton, "IBtn2", 129, 157, 150, 18, 1, "Independent", 0, kShown, kSystem12, kNoColor, kNoAlign, kSelected},
+    {kRadioButton, "RBtn2", 298, 157, 115, 18, 2, "Related", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "dffld2", 379, 262, 80, 22, 16, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dftext2", 379, 284, 80, 18, 17, "df", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "tfld2", 379, 307, 80, 22, 12, "", 9, kShown, kSystem12, 0x800002, kCentred},
+    {kLabel, "ttext2", 379, 327, 80, 18, 15, "t", 0, kShown, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "pfld2", 379, 360, 80, 22, 13, "", 9, kShown, kSystem12, 0x800002, kCentred},
+    {kLabel, "dtail2", 380, 382, 80, 20, 14, "p", 0, kShown, kSystem11Bold, 0x777777, kCentred},
+    {kPushButton, "CalcBtn2", 47, 438, 80, 30, 18, "Calculate", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kCanvas, "helpBtn2", 248, 438, 30, 30, 19, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kPushButton, "ClearBtn2", 411, 438, 80, 30, 20, "Clear", 0, kShown, kSystem12, kNoColor, kNoAlign},
 
     // Proportions: no separators; the statistic and p fields and their captions start on show.
-    {kGroupBox, "GroupBox7", 3, "Sample 1", 0, kShown},
-    {kTextField, "p1fld", 5, "", 9, kShown},
-    {kLabel, "p1text", 7, "Proportion", 0, kShown},
-    {kTextField, "n3fld1", 6, "", 4, kShown},
-    {kLabel, "n3text1", 4, "N", 0, kShown},
-    {kGroupBox, "GroupBox8", 8, "Sample 2", 0, kShown},
-    {kTextField, "p2fld", 9, "", 9, kShown},
-    {kLabel, "p2text", 11, "Proportion", 0, kShown},
-    {kTextField, "n3fld2", 10, "", 4, kShown},
-    {kLabel, "n3text2", 12, "N", 0, kShown},
-    {kGroupBox, "typeBox3", 0, "", 0, kShown},
-    {kRadioButton, "IBtn3", 1, "Independent", 0, kShown, kSelected},
-    {kRadioButton, "RBtn3", 2, "Observed-Expected", 0, kShown},
-    {kTextField, "dffld3", 17, "", 9, kHidden},
-    {kLabel, "dftext3", 18, "df", 0, kHidden},
-    {kTextField, "tfld3", 13, "", 9, kShown},
-    {kLabel, "ttext3", 16, "z", 0, kShown},
-    {kTextField, "pfld3", 14, "", 9, kShown},
-    {kLabel, "dtail3", 15, "p", 0, kShown},
-    {kPushButton, "CalcBtn3", 19, "Calculate", 0, kShown},
-    {kCanvas, "helpBtn3", 20, "", 0, kShown},
-    {kPushButton, "ClearBtn3", 21, "Clear", 0, kShown},
+    {kGroupBox, "GroupBox7", 47, 237, 140, 165, 3, "Sample 1", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "p1fld", 72, 262, 80, 22, 5, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "p1text", 72, 284, 80, 18, 7, "Proportion", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kTextField, "n3fld1", 72, 362, 80, 22, 6, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "n3text1", 72, 379, 80, 18, 4, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "GroupBox8", 205, 237, 140, 165, 8, "Sample 2", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "p2fld", 230, 262, 80, 22, 9, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "p2text", 230, 284, 80, 18, 11, "Proportion", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kTextField, "n3fld2", 230, 362, 80, 22, 10, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "n3text2", 230, 379, 80, 18, 12, "N", 0, kShown, kSystem10Bold, 0xCC0000, kCentred},
+    {kGroupBox, "typeBox3", 125, 146, 300, 40, 0, "", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kRadioButton, "IBtn3", 129, 157, 120, 18, 1, "Independent", 0, kShown, kSystem12, kNoColor, kNoAlign, kSelected},
+    {kRadioButton, "RBtn3", 271, 157, 140, 18, 2, "Observed-Expected", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "dffld3", 379, 262, 80, 22, 17, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dftext3", 379, 284, 80, 18, 18, "df", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "tfld3", 379, 307, 80, 22, 13, "", 9, kShown, kSystem12, 0x800002, kCentred},
+    {kLabel, "ttext3", 379, 327, 80, 18, 16, "z", 0, kShown, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "pfld3", 379, 360, 80, 22, 14, "", 9, kShown, kSystem12, 0x800002, kCentred},
+    {kLabel, "dtail3", 380, 382, 80, 20, 15, "p", 0, kShown, kSystem11Bold, 0x777777, kCentred},
+    {kPushButton, "CalcBtn3", 47, 438, 80, 30, 19, "Calculate", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kCanvas, "helpBtn3", 248, 438, 30, 30, 20, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kPushButton, "ClearBtn3", 411, 438, 80, 30, 21, "Clear", 0, kShown, kSystem12, kNoColor, kNoAlign},
 
     // Alphas: the group boxes hold their controls, which count their TabIndex inside them.
-    {kGroupBox, "GroupBox9", 2, "Test 1", 0, kShown},
-    {kTextField, "a1fld", 1, "", 9, kShown},
-    {kLabel, "a1text", 3, "Alpha", 0, kShown},
-    {kSeparator, "SepLine7", 4, "", 0, kHidden},
-    {kTextField, "n4fld1", 2, "", 4, kShown},
-    {kLabel, "n4text1", 0, "N", 0, kShown},
-    {kGroupBox, "GroupBox10", 0, "Test 2", 0, kShown},
-    {kTextField, "a2fld", 0, "", 9, kShown},
-    {kLabel, "a2text", 2, "Alpha", 0, kShown},
-    {kSeparator, "SepLine8", 4, "", 0, kHidden},
-    {kTextField, "n4fld2", 1, "", 4, kShown},
-    {kLabel, "n4text2", 3, "N", 0, kShown},
-    {kGroupBox, "typeBox31", 1, "", 0, kShown},
-    {kRadioButton, "IBtn4", 0, "Independent", 0, kShown, kSelected},
-    {kRadioButton, "RBtn4", 1, "Related", 0, kShown},
-    {kTextField, "dffld4", 7, "", 9, kHidden},
-    {kLabel, "dftext4", 8, "df", 0, kHidden},
-    {kTextField, "tfld4", 3, "", 9, kHidden},
-    {kLabel, "ttext4", 6, "F", 0, kHidden},
-    {kTextField, "pfld4", 4, "", 9, kHidden},
-    {kLabel, "dtail4", 5, "p", 0, kHidden},
-    {kPushButton, "CalcBtn4", 9, "Calculate", 0, kShown},
-    {kCanvas, "helpBtn4", 10, "", 0, kShown},
-    {kPushButton, "ClearBtn4", 11, "Clear", 0, kShown},
+    {kGroupBox, "GroupBox9", 47, 237, 140, 165, 2, "Test 1", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "a1fld", 72, 262, 80, 22, 1, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "a1text", 72, 284, 80, 18, 3, "Alpha", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine7", 47, 325, 140, 4, 4, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n4fld1", 72, 359, 80, 22, 2, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "n4text1", 72, 379, 80, 18, 0, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "GroupBox10", 205, 237, 140, 165, 0, "Test 2", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "a2fld", 230, 262, 80, 22, 0, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "a2text", 230, 284, 80, 18, 2, "Alpha", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine8", 205, 325, 140, 4, 4, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "n4fld2", 230, 359, 80, 22, 1, "", 4, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "n4text2", 230, 379, 80, 18, 3, "N", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "typeBox31", 125, 146, 300, 40, 1, "", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kRadioButton, "IBtn4", 129, 157, 120, 18, 0, "Independent", 0, kShown, kSystem12, kNoColor, kNoAlign, kSelected},
+    {kRadioButton, "RBtn4", 298, 157, 115, 18, 1, "Related", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "dffld4", 379, 262, 80, 22, 7, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dftext4", 379, 284, 80, 18, 8, "df", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "tfld4", 379, 307, 80, 22, 3, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "ttext4", 379, 327, 80, 18, 6, "F", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "pfld4", 379, 360, 80, 22, 4, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dtail4", 379, 382, 80, 20, 5, "p", 0, kHidden, kSystem11Bold, 0x777777, kCentred},
+    {kPushButton, "CalcBtn4", 47, 438, 80, 30, 9, "Calculate", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kCanvas, "helpBtn4", 248, 438, 30, 30, 10, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kPushButton, "ClearBtn4", 411, 438, 80, 30, 11, "Clear", 0, kShown, kSystem12, kNoColor, kNoAlign},
 
     // AUCs: the correlation field, its caption and the separator start hidden.
-    {kGroupBox, "GroupBox11", 0, "Sample 1", 0, kShown},
-    {kTextField, "m5fld1", 4, "", 9, kShown},
-    {kLabel, "StaticText15", 6, "AUC", 0, kShown},
-    {kTextField, "sefld1", 5, "", 9, kShown},
-    {kLabel, "setext1", 7, "Standard Error", 0, kShown},
-    {kGroupBox, "GroupBox12", 8, "Sample 2", 0, kShown},
-    {kTextField, "m5fld2", 9, "", 9, kShown},
-    {kLabel, "a2text1", 11, "AUC", 0, kShown},
+    {kGroupBox, "GroupBox11", 46, 237, 140, 165, 0, "Sample 1", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "m5fld1", 72, 262, 80, 22, 4, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "StaticText15", 72, 284, 80, 18, 6, "AUC", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kTextField, "sefld1", 72, 307, 80, 22, 5, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "setext1", 58, 329, 110, 18, 7, "Standard Error", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kGroupBox, "GroupBox12", 205, 237, 140, 165, 8, "Sample 2", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "m5fld2", 230, 262, 80, 22, 9, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "a2text1", 230, 284, 80, 18, 11, "AUC", 0, kShown, kSystem10, 0xCC0000, kCentred},
     // Nine like the first standard error, so that .0001, the smallest the panel takes, can be
     // typed.
-    {kTextField, "sefld2", 10, "", 9, kShown},
-    {kLabel, "setext2", 12, "Standard Error", 0, kShown},
-    {kSeparator, "SepLine9", 24, "", 0, kHidden},
-    {kTextField, "r5Fld", 13, "", 6, kHidden},
-    {kLabel, "rtext5", 14, "r", 0, kHidden},
-    {kGroupBox, "typeBox311", 1, "", 0, kShown},
-    {kRadioButton, "IBtn5", 2, "Independent", 0, kShown, kSelected},
-    {kRadioButton, "RBtn5", 3, "Related", 0, kShown},
-    {kTextField, "dffld5", 19, "", 9, kHidden},
-    {kLabel, "dftext5", 20, "df", 0, kHidden},
-    {kTextField, "tfld5", 15, "", 9, kHidden},
-    {kLabel, "ttext5", 18, "z", 0, kHidden},
-    {kTextField, "pfld5", 16, "", 9, kHidden},
-    {kLabel, "dtail5", 17, "p", 0, kHidden},
-    {kPushButton, "CalcBtn5", 21, "Calculate", 0, kShown},
-    {kCanvas, "helpBtn5", 22, "", 0, kShown},
-    {kPushButton, "ClearBtn5", 23, "Clear", 0, kShown},
+    {kTextField, "sefld2", 230, 307, 80, 22, 10, "", 9, kShown, kCourier12, 0x000000, kCentred},
+    {kLabel, "setext2", 230, 329, 80, 18, 12, "Standard Error", 0, kShown, kSystem10, 0xCC0000, kCentred},
+    {kSeparator, "SepLine9", 205, 348, 140, 4, 24, "", 0, kHidden, kNoFont, kNoColor, kNoAlign},
+    {kTextField, "r5Fld", 230, 359, 80, 22, 13, "", 6, kHidden, kCourier12, 0x000000, kCentred},
+    {kLabel, "rtext5", 230, 379, 80, 18, 14, "r", 0, kHidden, kSystem10Bold, 0xCC0000, kCentred},
+    {kGroupBox, "typeBox311", 125, 146, 300, 40, 1, "", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kRadioButton, "IBtn5", 129, 157, 120, 18, 2, "Independent", 0, kShown, kSystem12, kNoColor, kNoAlign, kSelected},
+    {kRadioButton, "RBtn5", 298, 157, 115, 18, 3, "Related", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kTextField, "dffld5", 379, 262, 80, 22, 19, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dftext5", 379, 284, 80, 18, 20, "df", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "tfld5", 379, 307, 80, 22, 15, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "ttext5", 379, 327, 80, 18, 18, "z", 0, kHidden, kSystem12Bold, 0x999999, kCentred},
+    {kTextField, "pfld5", 379, 360, 80, 22, 16, "", 9, kHidden, kSystem12, 0x800002, kCentred},
+    {kLabel, "dtail5", 379, 382, 80, 20, 17, "p", 0, kHidden, kSystem11Bold, 0x777777, kCentred},
+    {kPushButton, "CalcBtn5", 47, 438, 80, 30, 21, "Calculate", 0, kShown, kSystem12, kNoColor, kNoAlign},
+    {kCanvas, "helpBtn5", 248, 438, 30, 30, 22, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kPushButton, "ClearBtn5", 411, 438, 80, 30, 23, "Clear", 0, kShown, kSystem12, kNoColor, kNoAlign},
 };
 
+
 const std::vector<Row> kAboutWindow = {
-    {kCanvas, "Canvas1", 0, "", 0, kShown},
-    {kLabel, "Label1", 3, "Copyright (c) 2026 the Quorvane developers", 0, kShown},
-    {kTimer, "Timer1", 0, "", 0, kShown},
+    {kCanvas, "Canvas1", 20, 41, 419, 69, 0, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
+    {kLabel, "Label1", 31, 110, 397, 20, 3, "Copyright (c) 2026 the Quorvane developers", 0, kShown, kSystem10, 0xB3B3B3, kCentred},
+    {kTimer, "Timer1", 0, 0, 0, 0, 0, "", 0, kShown, kNoFont, kNoColor, kNoAlign},
 };
 // clang-format on
 
@@ -246,6 +286,74 @@ std::string ShownText(const fw::Object& object) {
     return captions;
   }
   return "";
+}
+
+// The window's content: the area under its menu bar, whose top left corner is the origin of the
+// window's coordinates.
+const QWidget* Content(const fw::Window& window) {
+  return static_cast<const QMainWindow*>(window.Widget())->centralWidget();
+}
+
+// Where a widget lies in the window's coordinates.
+QRect InContent(const fw::Window& window, const QWidget* widget) {
+  return {widget->mapTo(Content(window), QPoint(0, 0)), widget->size()};
+}
+
+std::string RectText(const QRect& r) {
+  return std::to_string(r.left()) + ", " + std::to_string(r.top()) + ", " +
+         std::to_string(r.width()) + " x " + std::to_string(r.height());
+}
+
+std::string FontText(const FontOf& font) {
+  return std::to_string(font.pixels) + " px" + (font.bold ? " bold" : "") +
+         (font.italic ? " italic" : "") + (font.fixedPitch ? ", fixed pitch" : ", proportional");
+}
+
+std::string ColorText(std::uint32_t rgb) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(rgb));
+  return text;
+}
+
+std::string AlignText(Qt::Alignment alignment) {
+  switch (alignment & Qt::AlignHorizontal_Mask) {
+    case Qt::AlignLeft:
+      return "left";
+    case Qt::AlignHCenter:
+      return "centred";
+    case Qt::AlignRight:
+      return "right";
+    default:
+      return "another alignment";
+  }
+}
+
+// The widget that draws the control's text: a tab panel's captions are drawn by its tab strip.
+const QWidget* TextWidget(const fw::Control& control) {
+  if (dynamic_cast<const fw::TabPanel*>(&control)) return control.Widget()->findChild<QTabBar*>();
+  return control.Widget();
+}
+
+// The font the control's text is drawn in, as the font system matched it.
+FontOf DrawnFont(const fw::Control& control) {
+  const QFontInfo info(TextWidget(control)->font());
+  return {info.pixelSize(), info.bold(), info.italic(), info.fixedPitch()};
+}
+
+// The colour a label or field draws its text with, in its present state: a label draws with the
+// window text role, a field with the text role.
+std::uint32_t DrawnColor(const fw::Control& control) {
+  const QWidget* widget = control.Widget();
+  const auto role =
+      dynamic_cast<const fw::Label*>(&control) ? QPalette::WindowText : QPalette::Text;
+  const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
+  return widget->palette().color(group, role).rgb() & 0xFFFFFFu;
+}
+
+Qt::Alignment DrawnAlignment(const fw::Control& control) {
+  if (auto* label = qobject_cast<const QLabel*>(control.Widget())) return label->alignment();
+  if (auto* edit = qobject_cast<const QLineEdit*>(control.Widget())) return edit->alignment();
+  return {};
 }
 
 // One line for each way the window disagrees with its rows: a missing or extra control, or a
@@ -286,6 +394,16 @@ std::vector<std::string> Disagreements(const fw::Window& window, const std::vect
     if (auto* control = dynamic_cast<const fw::Control*>(object)) {
       differ(row, "TabIndex", std::to_string(control->TabIndex()), std::to_string(row.tabIndex));
       differ(row, "Visible", control->Visible() ? "True" : "False", row.visible ? "True" : "False");
+      differ(row, "place", RectText(InContent(window, control->Widget())),
+             RectText({row.left, row.top, row.width, row.height}));
+      if (row.font.pixels) differ(row, "font", FontText(DrawnFont(*control)), FontText(row.font));
+      if (row.color != kNoColor) {
+        differ(row, "text colour", ColorText(DrawnColor(*control)), ColorText(row.color));
+      }
+      if (row.align != kNoAlign) {
+        differ(row, "alignment", AlignText(DrawnAlignment(*control)),
+               AlignText(row.align == kCentred ? Qt::AlignHCenter : Qt::AlignLeft));
+      }
     }
   }
   for (const fw::Object* object : window.Objects()) {
@@ -311,18 +429,114 @@ TEST_F(Layouts, TheMainWindowOpensWithEveryControlAsItsLayoutGives) {
   ExpectAgreement("The main window", W(), kMainWindow);
 }
 
-// Whether the Tab key stops on a control of that row when it is on show: an input field, a design
-// button or a push button. The result fields (tfld, dffld and pfld with the tab's suffix) are
-// read-only and passed over; labels, group boxes, separators and the help pictures take no focus.
-bool TakesTheTabKey(const Row& row) {
-  if (row.cls == std::string(kRadioButton) || row.cls == std::string(kPushButton)) return true;
+// The name of the control that a widget is part of, for the messages.
+std::string ControlNameOf(const QWidget* widget) {
+  while (widget && widget->objectName().isEmpty()) widget = widget->parentWidget();
+  return widget ? widget->objectName().toStdString() : "no control";
+}
+
+// Whether the control lies on the page of that tab.
+bool OnTab(ControlWnd& window, const fw::Control& control, int tab) {
+  return window.TabPanel1().Page(tab)->isAncestorOf(control.Widget());
+}
+
+// Every control but the one held apart lies whole in the window's content.
+void ExpectWithinContent(const fw::Window& window, const std::vector<Row>& rows,
+                         const std::string& heldApart) {
+  const QRect content = Content(window)->rect();
+  for (const Row& row : rows) {
+    auto* control = dynamic_cast<const fw::Control*>(window.Find(row.name));
+    if (!control || row.name == heldApart) continue;
+    const QRect place = InContent(window, control->Widget());
+    EXPECT_TRUE(content.contains(place)) << row.name << " at " << RectText(place)
+                                         << " reaches out of the content " << RectText(content);
+  }
+}
+
+// The controls that take a click on a tab: its fields, its push buttons and help picture, and its
+// design buttons. Where two of them overlap, a click meant for one reaches the other; a label may
+// touch its field.
+bool TakesAClick(const Row& row) {
+  for (const char* cls : {kTextField, kPushButton, kCanvas, kRadioButton}) {
+    if (row.cls == std::string(cls)) return true;
+  }
+  return false;
+}
+
+TEST_F(Layouts, NoTwoControlsThatTakeAClickOverlapOnATab) {
+  for (int tab = 0; tab < W().TabPanel1().TabCount(); ++tab) {
+    std::vector<std::pair<const char*, QRect>> places;
+    for (const Row& row : kMainWindow) {
+      const auto& control = W().Named<fw::Control>(row.name);
+      if (TakesAClick(row) && OnTab(W(), control, tab)) {
+        places.emplace_back(row.name, InContent(W(), control.Widget()));
+      }
+    }
+    for (size_t a = 0; a < places.size(); ++a) {
+      for (size_t b = a + 1; b < places.size(); ++b) {
+        EXPECT_FALSE(places[a].second.intersects(places[b].second))
+            << places[a].first << " at " << RectText(places[a].second) << " overlaps "
+            << places[b].first << " at " << RectText(places[b].second);
+      }
+    }
+  }
+}
+
+// Every control lies whole where it can be seen and clicked: in the window's content, a tab's
+// controls in the page below the tab strip, and a control in a group box within the box. The
+// banner alone starts above the content; it covers nothing but the credit line that lies in it.
+TEST_F(Layouts, EveryControlLiesWholeInItsPageAndWindowAndTheBannerCoversNone) {
+  ExpectWithinContent(W(), kMainWindow, "Canvas1");
+  const QRect banner = InContent(W(), W().Canvas1().Widget());
+  QRect page = InContent(W(), W().TabPanel1().Widget());
+  page.setTop(InContent(W(), TextWidget(W().TabPanel1())).bottom() + 1);
+  for (const Row& row : kMainWindow) {
+    const auto& control = W().Named<fw::Control>(row.name);
+    const QRect place = InContent(W(), control.Widget());
+    const std::string at = std::string(row.name) + " at " + RectText(place);
+    const QWidget* parent = control.Widget()->parentWidget();
+    if (control.Widget() != W().TabPanel1().Widget() &&
+        W().TabPanel1().Widget()->isAncestorOf(control.Widget())) {
+      EXPECT_TRUE(page.contains(place)) << at << " reaches out of the tab page " << RectText(page);
+    }
+    if (qobject_cast<const QGroupBox*>(parent)) {
+      EXPECT_TRUE(InContent(W(), parent).contains(place))
+          << at << " reaches out of its group box " << RectText(InContent(W(), parent));
+    }
+    if (row.name != std::string("Canvas1") && row.name != std::string("Label1")) {
+      EXPECT_FALSE(place.intersects(banner)) << at << " lies under the banner " << RectText(banner);
+    }
+  }
+}
+
+TEST_F(Layouts, AClickOnEachTabCaptionSelectsThatTab) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  const auto* bar = static_cast<const QTabBar*>(TextWidget(W().TabPanel1()));
+  for (int tab : {1, 2, 3, 4, 5, 0}) {
+    const QWidget* hit = ClickWindowAt(bar->mapTo(W().Widget(), bar->tabRect(tab).center()));
+    EXPECT_EQ(W().TabPanel1().Value(), tab) << "the click on \"" << W().TabPanel1().TabCaption(tab)
+                                            << "\" reached " << ControlNameOf(hit);
+  }
+}
+
+// Whether the row is a result field: tfld, dffld or pfld with the tab's suffix.
+bool IsResultField(const Row& row) {
   if (row.cls != std::string(kTextField)) return false;
   const std::string name = row.name;
   for (const std::string stem : {"tfld", "dffld", "pfld"}) {
     const std::string suffix = name.starts_with(stem) ? name.substr(stem.size()) : "x";
-    if (suffix.empty() || (suffix.size() == 1 && std::isdigit(suffix[0]))) return false;
+    if (suffix.empty() || (suffix.size() == 1 && std::isdigit(suffix[0]))) return true;
   }
-  return true;
+  return false;
+}
+
+// Whether the Tab key stops on a control of that row when it is on show: an input field, a design
+// button or a push button. The result fields are read-only and passed over; labels, group boxes,
+// separators and the help pictures take no focus.
+bool TakesTheTabKey(const Row& row) {
+  if (row.cls == std::string(kRadioButton) || row.cls == std::string(kPushButton)) return true;
+  return row.cls == std::string(kTextField) && !IsResultField(row);
 }
 
 // The Tab key's stops among the controls that lie in the container, by the TabIndex of their
@@ -410,8 +624,91 @@ TEST_P(TabOrder, TheTabKeyGoesRoundThePageByTabIndexUnderEveryDesign) {
 INSTANTIATE_TEST_SUITE_P(SixTabs, TabOrder, ::testing::ValuesIn(kTabDesigns),
                          [](const auto& info) { return std::string(info.param.name); });
 
+class FieldClicks : public PanelTest, public ::testing::WithParamInterface<TabDesigns> {};
+
+// A click at the centre of an input field puts the cursor into that field, not into another
+// control that lies over it, under every design that shows the field.
+TEST_P(FieldClicks, AClickAtEachInputFieldPutsTheCursorThereUnderEveryDesign) {
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  EnterTab(GetParam().tab);
+  for (const char* design : GetParam().designs) {
+    SCOPED_TRACE(std::string("after a click on ") + design);
+    auto& button = W().Named<fw::RadioButton>(design);
+    ClickAtPlace(button);
+    ASSERT_TRUE(button.Value()) << "the click on the design button was lost";
+    for (const Row& row : kMainWindow) {
+      if (row.cls != std::string(kTextField) || IsResultField(row)) continue;
+      auto& field = W().Named<fw::TextField>(row.name);
+      if (!OnTab(W(), field, GetParam().tab) || !field.Visible()) continue;
+      if (QWidget* focus = W().Widget()->focusWidget()) focus->clearFocus();
+      const QWidget* hit = ClickAtPlace(field);
+      EXPECT_TRUE(field.HasFocus())
+          << "the click on " << row.name << " reached " << ControlNameOf(hit)
+          << "; the cursor is in \"" << FocusedName() << "\"";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SixTabs, FieldClicks, ::testing::ValuesIn(kTabDesigns),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A tab's panel filled with its help text's first example, and the statistic the text gives.
+struct TabExample {
+  const char* name;
+  int tab;
+  std::vector<std::pair<const char*, const char*>> inputs;  // fields and their texts
+  const char* statistic;
+};
+
+void PrintTo(const TabExample& example, std::ostream* out) {
+  *out << example.name;
+}
+
+// clang-format off
+const TabExample kExamples[] = {
+    {"Means", 0, {{"m1fld", "99.67"}, {"sd1fld", "13.872"}, {"n1fld", "12"}, {"m2fld", "102.0"}, {"sd2fld", "13.995"}, {"n2fld", "14"}}, "-0.425"},
+    {"Variances", 1, {{"var1Fld", "126.81"}, {"n1fld1", "41"}, {"var2Fld", "35.27"}, {"n2fld1", "31"}}, "+3.595"},
+    {"Correlations", 2, {{"r2Fld1", ".68"}, {"n12fld", "38"}, {"r2Fld2", ".36"}, {"n22fld", "73"}}, "+2.184"},
+    {"Proportions", 3, {{"p1fld", ".80"}, {"n3fld1", "20"}, {"p2fld", ".40"}, {"n3fld2", "20"}}, "+2.582"},
+    {"Alphas", 4, {{"a1fld", ".78"}, {"n4fld1", "41"}, {"a2fld", ".71"}, {"n4fld2", "151"}}, "+1.318"},
+    {"AUCs", 5, {{"m5fld1", ".8945"}, {"sefld1", ".03"}, {"m5fld2", ".9382"}, {"sefld2", ".026"}}, "-1.101"},
+};
+// clang-format on
+
+class ClickedResults : public PanelTest, public ::testing::WithParamInterface<TabExample> {};
+
+// A click at Calculate's place computes the filled panel's result. A click into each result field
+// on show and a digit typed there leave its text as it is: a result takes no typing.
+TEST_P(ClickedResults, AClickOnCalculateShowsAResultThatTypedDigitsLeaveAlone) {
+  const TabExample& example = GetParam();
+  W().Show();
+  QApplication::setActiveWindow(W().Widget());
+  EnterTab(example.tab);
+  for (const auto& [name, text] : example.inputs) Fill({{&W().Named<fw::TextField>(name), text}});
+  const QWidget* hit = ClickAtPlace(W().Named<fw::PushButton>("CalcBtn" + TabSuffix(example.tab)));
+  const TabResults results = Results(example.tab);
+  ASSERT_TRUE(messages.empty()) << LastMessage();
+  ASSERT_TRUE(results.statistic.Visible())
+      << "no result after the click on Calculate, which reached " << ControlNameOf(hit);
+  ASSERT_EQ(results.statistic.Text(), example.statistic);
+  for (fw::TextField* field : {&results.statistic, &results.df, &results.p}) {
+    if (!field->Visible()) continue;
+    const std::string before = field->Text();
+    hit = ClickAtPlace(*field);
+    TypeAtCursor("7");
+    EXPECT_EQ(field->Text(), before)
+        << "after a click on " << field->Name() << " that reached " << ControlNameOf(hit)
+        << " and a 7 typed into \"" << FocusedName() << "\"";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(SixTabs, ClickedResults, ::testing::ValuesIn(kExamples),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST(AboutLayout, TheAboutWindowOpensWithItsPictureAndCopyrightLine) {
   ExpectAgreement("The About window", AboutWnd::Get(), kAboutWindow);
+  ExpectWithinContent(AboutWnd::Get(), kAboutWindow, "");
 }
 
 }  // namespace

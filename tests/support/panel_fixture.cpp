@@ -56,6 +56,18 @@ void PanelTest::Click(fw::Control& control) {
   QTest::mouseClick(control.Widget(), Qt::LeftButton);
 }
 
+QWidget* PanelTest::ClickWindowAt(QPoint at) {
+  QWidget* window = W().Widget();
+  QWidget* under = window->childAt(at);
+  if (under) QTest::mouseClick(under, Qt::LeftButton, {}, under->mapFrom(window, at));
+  return under;
+}
+
+QWidget* PanelTest::ClickAtPlace(const fw::Control& control) {
+  const QWidget* widget = control.Widget();
+  return ClickWindowAt(widget->mapTo(W().Widget(), widget->rect().center()));
+}
+
 void PanelTest::TypeAtCursor(const std::string& text) {
   QTest::keyClicks(W().Widget()->focusWidget(), QString::fromStdString(text));
 }

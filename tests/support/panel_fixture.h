@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
 #include <Qt>
 #include <initializer_list>
 #include <string>
@@ -10,6 +11,8 @@
 
 #include "framework/controls.h"
 #include "mainwindow/control_wnd.h"
+
+class QWidget;
 
 // A tab's three result fields and their captions, listed here apart from the program's own
 // table of them, so that a wrong row there shows in the tests instead of being shared by them.
@@ -43,6 +46,11 @@ class PanelTest : public ::testing::Test {
   void Press(fw::PushButton& button) { button.Push(); }
   // Clicks a control with the mouse, as the user does.
   void Click(fw::Control& control);
+  // Clicks the main window at a point of its own: the widget that lies on top there gets the
+  // click, as it would under the user's pointer. Returns that widget, or nullptr for none.
+  QWidget* ClickWindowAt(QPoint at);
+  // Clicks the main window at the centre of the control's place, whatever lies on top there.
+  QWidget* ClickAtPlace(const fw::Control& control);
   // Types text where the cursor is: into the control that holds the window's focus.
   void TypeAtCursor(const std::string& text);
   // Presses a key on the control that holds the window's focus.
