@@ -25,6 +25,7 @@
 #include "mainwindow/control_wnd.h"
 #include "support/hang_guard.h"
 #include "support/user_actions.h"
+#include "support/window_checks.h"
 #include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
@@ -227,6 +228,23 @@ TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   EXPECT_EQ(QApplication::activeWindow(), about.Widget());
 }
 
+// 459 by 200 on white, with no button to close, minimise or resize it. The white is the window's
+// own: it shows round the picture and the copyright line in the window as drawn.
+TEST(StartUp, TheAboutWindowIsAFixedWhiteRectangleWithoutButtons) {
+  _LateStartup();
+  AboutWnd& about = AboutWnd::Get();
+  QApplication::processEvents();
+  EXPECT_TRUE(KeepsContentSize(about, {459, 200}));
+  EXPECT_EQ(TitleButtons(about), "");
+  // Above the picture (20, 41, 419 x 69), below the copyright line (31, 110, 397 x 20) and beside
+  // both.
+  for (const QRect& empty : {QRect(0, 0, 459, 41), QRect(0, 130, 459, 70), QRect(0, 0, 20, 200),
+                             QRect(439, 0, 20, 200)}) {
+    EXPECT_EQ(NonWhitePixels(about, empty), 0)
+        << empty.x() << ", " << empty.y() << ", " << empty.width() << " x " << empty.height();
+  }
+}
+
 // With the main window closed, a help window keeps the run going; its About item leads back to the
 // panels, through the About window, which makes a new main window when it gives way.
 TEST(MainWindow, TheAboutItemOfAHelpWindowLeadsBackToAClosedMainWindow) {
@@ -248,6 +266,20 @@ TEST(MainWindow, TheAboutItemOfAHelpWindowLeadsBackToAClosedMainWindow) {
   EXPECT_EQ(Module1::btn, 1) << "it opened as new";
   EXPECT_EQ(Module1::dirty, "n");
   EXPECT_TRUE(help->Visible()) << "the help window stays";
+}
+
+// 550 by 500 on white: a window the user can close and minimise, but neither maximise nor resize.
+TEST(MainWindow, IsAFixedWhiteWindowWithCloseAndMinimiseButtons) {
+  ControlWnd& main = ControlWnd::Get();
+  QApplication::processEvents();
+  EXPECT_TRUE(KeepsContentSize(main, {550, 500}));
+  EXPECT_EQ(TitleButtons(main), "close minimise");
+  // Beside the tab panel (17, 61, 501 x 419), below it, and left of the banner (56, -10).
+  for (const QRect& empty : {QRect(0, 0, 17, 500), QRect(518, 0, 32, 500), QRect(0, 480, 550, 20),
+                             QRect(0, 0, 56, 61)}) {
+    EXPECT_EQ(NonWhitePixels(main, empty), 0)
+        << empty.x() << ", " << empty.y() << ", " << empty.width() << " x " << empty.height();
+  }
 }
 
 TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
