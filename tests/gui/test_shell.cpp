@@ -15,6 +15,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -444,6 +445,49 @@ TEST(MainWindow, GroupBoxesAreUnfilled) {
       caption += qGray(shot.pixel(x, frame.top() + 8)) < 100;
     EXPECT_EQ(caption > 0, !box->Caption().empty()) << box->Name();
   }
+}
+
+// The lines that some designs show between the rows of a sample run across the whole width of
+// their place, as a horizontal rule; none is a mark across its height.
+TEST(MainWindow, TheSeparatorsAreHorizontalLines) {
+  ControlWnd& main = ControlWnd::Get();
+  std::set<std::string> seen;
+  for (int tab = 0; tab < 6; ++tab) {
+    main.TabPanel1().SetValue(tab);
+    QWidget* page = main.TabPanel1().Page(tab);
+    for (fw::Object* object : main.Objects()) {
+      auto* design = dynamic_cast<fw::RadioButton*>(object);
+      if (!design || !page->isAncestorOf(design->Widget())) continue;
+      QTest::mouseClick(design->Widget(), Qt::LeftButton);
+      ASSERT_TRUE(design->Value()) << design->Name();
+      const QImage shot = page->grab().toImage();
+      for (fw::Object* other : main.Objects()) {
+        auto* line = dynamic_cast<fw::Separator*>(other);
+        if (!line || !line->Widget()->isVisible()) continue;
+        seen.insert(line->Name());
+        const QRect place(line->Widget()->mapTo(page, QPoint(0, 0)), line->Widget()->size());
+        // Dark: the line's shade, well apart from the light page round it.
+        const auto dark = [&](int x, int y) {
+          return qGray(shot.pixel(place.left() + x, place.top() + y)) < 200;
+        };
+        int longestRow = 0, longestColumn = 0;
+        for (int y = 0; y < place.height(); ++y) {
+          int row = 0;
+          for (int x = 0; x < place.width(); ++x) row += dark(x, y);
+          longestRow = std::max(longestRow, row);
+        }
+        for (int x = 0; x < place.width(); ++x) {
+          int column = 0;
+          for (int y = 0; y < place.height(); ++y) column += dark(x, y);
+          longestColumn = std::max(longestColumn, column);
+        }
+        EXPECT_GE(longestRow, place.width() * 9 / 10) << line->Name() << " in " << design->Name();
+        EXPECT_LT(longestColumn, place.height()) << line->Name() << " in " << design->Name();
+      }
+    }
+  }
+  EXPECT_EQ(seen, (std::set<std::string>{"SepLine2", "SepLine3", "SepLine4", "SepLine5", "SepLine6",
+                                         "SepLine7", "SepLine8", "SepLine9"}));
 }
 
 TEST(MenuBar, IsMadeOnceAndSharedWithTheMainWindow) {
