@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
@@ -206,6 +207,56 @@ TEST(StartUp, AMainWindowClosedBeforeTheTimerIsMadeAnew) {
   EXPECT_TRUE(fresh->Visible());
   EXPECT_EQ(fresh->TabPanel1().Value(), 0);
   EXPECT_EQ(Module1::dirty, "n") << "its Open ran again";
+}
+
+// An early key in the About window, then a close of the main window with its close button.
+void CloseTheMainWindowAfterAnEarlyKey() {
+  AboutWnd* about = fw::Window::Existing<AboutWnd>();
+  ASSERT_NE(about, nullptr) << "start-up made no About window";
+  QTest::keyClick(about->Widget(), Qt::Key_A);
+  ControlWnd* main = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(main, nullptr);
+  main->TabPanel1().SetValue(2);
+  Module1::dirty = "y";
+  QCloseEvent close;  // what the close button sends
+  QApplication::sendEvent(main->Widget()->windowHandle(), &close);
+  ASSERT_EQ(fw::Window::Existing<ControlWnd>(), nullptr) << "the close went through";
+}
+
+// The same on the event loop, started as the program starts: the run goes on while the About
+// timer is still to come, with no window on show, until the timer brings a new main window.
+TEST(StartUp, AMainWindowClosedBeforeTheTimerIsMadeAnewOnTheEventLoop) {
+  constexpr int kNewMainWindowShown = 7;  // the loop's result when the look below ends it
+  bool closed = false;
+  TheApp()->Initialise(_LateStartup);
+  QTimer::singleShot(0, qApp, [&closed] {
+    CloseTheMainWindowAfterAnEarlyKey();
+    if (::testing::Test::HasFatalFailure()) {
+      QApplication::exit(1);
+    } else {
+      closed = true;
+    }
+  });
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&closed] {
+    ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+    if (closed && fresh && fresh->Visible()) QApplication::exit(kNewMainWindowShown);
+  });
+  look.start(20);
+  int ended = 0;
+  {
+    HangGuard guard("no new main window came after the About timer");
+    ended = TheApp()->Run();
+  }
+  ASSERT_TRUE(closed);
+  EXPECT_EQ(ended, kNewMainWindowShown) << "the run ended before the timer made a new main window";
+  ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_EQ(fresh->TabPanel1().Value(), 0);
+  EXPECT_EQ(Module1::dirty, "n") << "its Open ran";
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_FALSE(AboutWnd::Get().Timer1().Pending());
 }
 
 // The About window holds the picture and the copyright line, in a window without frame or title.
