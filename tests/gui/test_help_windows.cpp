@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -19,6 +20,7 @@
 #include "mainwindow/control_wnd.h"
 #include "support/hang_guard.h"
 #include "support/user_actions.h"
+#include "support/window_checks.h"
 #include "windows/help_wnd.h"
 
 namespace {
@@ -203,6 +205,27 @@ TEST(HelpWindows, ShowTheMainWindowsMenuBarAboveTheirText) {
   EXPECT_EQ(content->y(), BarOf(help)->geometry().bottom() + 1);
   // The title as the platform gets it, with nothing appended.
   EXPECT_EQ(help.Widget()->windowHandle()->title(), "Quorvane Info");
+}
+
+// Each help window is 550 by 500, can be closed and minimised but neither maximised nor resized,
+// and its text, longer than the window, scrolls up and down; it wraps at the window's width, so
+// there is nothing to scroll across.
+TEST(HelpWindows, AreFixedInSizeWithATextThatScrollsDown) {
+  HelpWindow* windows[] = {&helpWnd::Get(),  &helpWnd1::Get(), &helpWnd2::Get(),
+                           &helpWnd3::Get(), &helpWnd4::Get(), &helpWnd5::Get()};
+  QApplication::processEvents();
+  for (HelpWindow* help : windows) {
+    SCOPED_TRACE(Heading(*help));
+    EXPECT_TRUE(KeepsContentSize(*help, {550, 500}));
+    EXPECT_EQ(TitleButtons(*help), "close minimise");
+    auto* editor = static_cast<QPlainTextEdit*>(help->EditField1().Widget());
+    ASSERT_TRUE(editor->isVisible());
+    EXPECT_GT(editor->blockCount() * editor->fontMetrics().lineSpacing(), 500)
+        << "a text that fits the window";
+    EXPECT_TRUE(editor->verticalScrollBar()->isVisible());
+    EXPECT_GT(editor->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(editor->horizontalScrollBar()->isVisible());
+  }
 }
 
 TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,7 @@
 #include "mainwindow/control_wnd.h"
 #include "support/hang_guard.h"
 #include "support/user_actions.h"
+#include "support/window_checks.h"
 #include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
@@ -208,6 +211,56 @@ TEST(StartUp, AMainWindowClosedBeforeTheTimerIsMadeAnew) {
   EXPECT_EQ(Module1::dirty, "n") << "its Open ran again";
 }
 
+// An early key in the About window, then a close of the main window with its close button.
+void CloseTheMainWindowAfterAnEarlyKey() {
+  AboutWnd* about = fw::Window::Existing<AboutWnd>();
+  ASSERT_NE(about, nullptr) << "start-up made no About window";
+  QTest::keyClick(about->Widget(), Qt::Key_A);
+  ControlWnd* main = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(main, nullptr);
+  main->TabPanel1().SetValue(2);
+  Module1::dirty = "y";
+  QCloseEvent close;  // what the close button sends
+  QApplication::sendEvent(main->Widget()->windowHandle(), &close);
+  ASSERT_EQ(fw::Window::Existing<ControlWnd>(), nullptr) << "the close went through";
+}
+
+// The same on the event loop, started as the program starts: the run goes on while the About
+// timer is still to come, with no window on show, until the timer brings a new main window.
+TEST(StartUp, AMainWindowClosedBeforeTheTimerIsMadeAnewOnTheEventLoop) {
+  constexpr int kNewMainWindowShown = 7;  // the loop's result when the look below ends it
+  bool closed = false;
+  TheApp()->Initialise(_LateStartup);
+  QTimer::singleShot(0, qApp, [&closed] {
+    CloseTheMainWindowAfterAnEarlyKey();
+    if (::testing::Test::HasFatalFailure()) {
+      QApplication::exit(1);
+    } else {
+      closed = true;
+    }
+  });
+  QTimer look;
+  QObject::connect(&look, &QTimer::timeout, [&closed] {
+    ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+    if (closed && fresh && fresh->Visible()) QApplication::exit(kNewMainWindowShown);
+  });
+  look.start(20);
+  int ended = 0;
+  {
+    HangGuard guard("no new main window came after the About timer");
+    ended = TheApp()->Run();
+  }
+  ASSERT_TRUE(closed);
+  EXPECT_EQ(ended, kNewMainWindowShown) << "the run ended before the timer made a new main window";
+  ControlWnd* fresh = fw::Window::Existing<ControlWnd>();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Visible());
+  EXPECT_EQ(fresh->TabPanel1().Value(), 0);
+  EXPECT_EQ(Module1::dirty, "n") << "its Open ran";
+  EXPECT_FALSE(AboutWnd::Get().Visible());
+  EXPECT_FALSE(AboutWnd::Get().Timer1().Pending());
+}
+
 // The About window holds the picture and the copyright line, in a window without frame or title.
 TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   _LateStartup();
@@ -257,6 +310,23 @@ TEST(StartUp, TheAboutWindowDrawsTheBannerPixelForPixel) {
   QImage beside(5, 69, QImage::Format_RGB32);
   beside.fill(Qt::white);
   EXPECT_EQ(PixelsApart(shot, place.adjusted(414, 0, 0, 0), beside), 0);
+}
+
+// 459 by 200 on white, with no button to close, minimise or resize it. The white is the window's
+// own: it shows round the picture and the copyright line in the window as drawn.
+TEST(StartUp, TheAboutWindowIsAFixedWhiteRectangleWithoutButtons) {
+  _LateStartup();
+  AboutWnd& about = AboutWnd::Get();
+  QApplication::processEvents();
+  EXPECT_TRUE(KeepsContentSize(about, {459, 200}));
+  EXPECT_EQ(TitleButtons(about), "");
+  // Above the picture (20, 41, 419 x 69), below the copyright line (31, 110, 397 x 20) and beside
+  // both.
+  for (const QRect& empty : {QRect(0, 0, 459, 41), QRect(0, 130, 459, 70), QRect(0, 0, 20, 200),
+                             QRect(439, 0, 20, 200)}) {
+    EXPECT_EQ(NonWhitePixels(about, empty), 0)
+        << empty.x() << ", " << empty.y() << ", " << empty.width() << " x " << empty.height();
+  }
 }
 
 // With the main window closed, a help window keeps the run going; its About item leads back to the
@@ -334,6 +404,20 @@ TEST(MainWindow, TheAboutWindowLeftAloneByAClosedMainWindowTakesTheKeys) {
   EXPECT_EQ(RunWithKey(QApplication::activeWindow(), Qt::ControlModifier | Qt::Key_Q,
                        "Ctrl+Q in the About window left alone"),
             0);
+}
+
+// 550 by 500 on white: a window the user can close and minimise, but neither maximise nor resize.
+TEST(MainWindow, IsAFixedWhiteWindowWithCloseAndMinimiseButtons) {
+  ControlWnd& main = ControlWnd::Get();
+  QApplication::processEvents();
+  EXPECT_TRUE(KeepsContentSize(main, {550, 500}));
+  EXPECT_EQ(TitleButtons(main), "close minimise");
+  // Beside the tab panel (17, 61, 501 x 419), below it, and left of the banner (56, -10).
+  for (const QRect& empty : {QRect(0, 0, 17, 500), QRect(518, 0, 32, 500), QRect(0, 480, 550, 20),
+                             QRect(0, 0, 56, 61)}) {
+    EXPECT_EQ(NonWhitePixels(main, empty), 0)
+        << empty.x() << ", " << empty.y() << ", " << empty.width() << " x " << empty.height();
+  }
 }
 
 TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {
@@ -523,6 +607,49 @@ TEST(MainWindow, GroupBoxesAreUnfilled) {
       caption += qGray(shot.pixel(x, frame.top() + 8)) < 100;
     EXPECT_EQ(caption > 0, !box->Caption().empty()) << box->Name();
   }
+}
+
+// The lines that some designs show between the rows of a sample run across the whole width of
+// their place, as a horizontal rule; none is a mark across its height.
+TEST(MainWindow, TheSeparatorsAreHorizontalLines) {
+  ControlWnd& main = ControlWnd::Get();
+  std::set<std::string> seen;
+  for (int tab = 0; tab < 6; ++tab) {
+    main.TabPanel1().SetValue(tab);
+    QWidget* page = main.TabPanel1().Page(tab);
+    for (fw::Object* object : main.Objects()) {
+      auto* design = dynamic_cast<fw::RadioButton*>(object);
+      if (!design || !page->isAncestorOf(design->Widget())) continue;
+      QTest::mouseClick(design->Widget(), Qt::LeftButton);
+      ASSERT_TRUE(design->Value()) << design->Name();
+      const QImage shot = page->grab().toImage();
+      for (fw::Object* other : main.Objects()) {
+        auto* line = dynamic_cast<fw::Separator*>(other);
+        if (!line || !line->Widget()->isVisible()) continue;
+        seen.insert(line->Name());
+        const QRect place(line->Widget()->mapTo(page, QPoint(0, 0)), line->Widget()->size());
+        // Dark: the line's shade, well apart from the light page round it.
+        const auto dark = [&](int x, int y) {
+          return qGray(shot.pixel(place.left() + x, place.top() + y)) < 200;
+        };
+        int longestRow = 0, longestColumn = 0;
+        for (int y = 0; y < place.height(); ++y) {
+          int row = 0;
+          for (int x = 0; x < place.width(); ++x) row += dark(x, y);
+          longestRow = std::max(longestRow, row);
+        }
+        for (int x = 0; x < place.width(); ++x) {
+          int column = 0;
+          for (int y = 0; y < place.height(); ++y) column += dark(x, y);
+          longestColumn = std::max(longestColumn, column);
+        }
+        EXPECT_GE(longestRow, place.width() * 9 / 10) << line->Name() << " in " << design->Name();
+        EXPECT_LT(longestColumn, place.height()) << line->Name() << " in " << design->Name();
+      }
+    }
+  }
+  EXPECT_EQ(seen, (std::set<std::string>{"SepLine2", "SepLine3", "SepLine4", "SepLine5", "SepLine6",
+                                         "SepLine7", "SepLine8", "SepLine9"}));
 }
 
 TEST(MenuBar, IsMadeOnceAndSharedWithTheMainWindow) {

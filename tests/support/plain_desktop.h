@@ -1,0 +1,7 @@
+#pragma once
+
+// Sets the process up, before the application object is made, to draw as a plain session does:
+// off screen unless a platform was chosen, and without the scale, style or theme of the user's
+// desktop, which would change the pixels, frames and fonts that the tests measure (at scale 2
+// the focus ring and the group boxes are drawn otherwise).
+void UsePlainDesktop();

@@ -1,0 +1,29 @@
+#pragma once
+
+// A window as the window manager gets it and as the user sees it drawn, for the widget tests.
+
+#include <gtest/gtest.h>
+
+#include <QRect>
+#include <QSize>
+#include <string>
+
+#include "framework/window.h"
+
+class QWidget;
+
+// The window's content area, below any menu bar.
+QWidget* ContentOf(const fw::Window& window);
+
+// Whether the user cannot resize the window: its top-level asks the window manager for one size
+// only (equal minimum and maximum, as the platform window holds them), and a resize of the
+// top-level, as a window manager may still try one, leaves the content at SIZE.
+::testing::AssertionResult KeepsContentSize(const fw::Window& window, QSize size);
+
+// The buttons that the window asks the window manager for, in this order and joined by blanks:
+// "close", "minimise", "maximise", "full screen"; "" for none.
+std::string TitleButtons(const fw::Window& window);
+
+// How many pixels of AREA (in content coordinates) are not white in the whole window as drawn: a
+// grab of the top-level, in which the content shows the window's own fill, or none.
+int NonWhitePixels(const fw::Window& window, QRect area);
