@@ -1,0 +1,77 @@
+// The pictures on a screen of two pixels to the point. This executable has a main() of its own:
+// every other widget test draws at scale 1.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QByteArray>
+#include <QImage>
+#include <QPixmap>
+#include <QRegion>
+#include <QTest>
+#include <QtGlobal>
+
+#include "app/app.h"
+#include "mainwindow/control_wnd.h"
+#include "support/plain_desktop.h"
+#include "windows/about_wnd.h"
+
+namespace {
+
+// How many of the picture's opaque pixels the control, as drawn now without the controls that lie
+// in it (the main window's credit line), shows otherwise; the transparent rim of a picture shows
+// what lies beneath it. Sets opaque to how many were compared.
+int OpaquePixelsApart(const fw::Control& control, const QImage& picture, int& opaque) {
+  QWidget* widget = control.Widget();
+  const qreal ratio = widget->devicePixelRatioF();
+  QPixmap drawn(widget->size() * ratio);
+  drawn.setDevicePixelRatio(ratio);
+  drawn.fill(Qt::transparent);
+  widget->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+  const QImage shot = drawn.toImage().convertToFormat(QImage::Format_ARGB32);
+  const QImage file = picture.convertToFormat(QImage::Format_ARGB32);
+  int apart = 0;
+  opaque = 0;
+  for (int y = 0; y < std::min(shot.height(), file.height()); ++y) {
+    for (int x = 0; x < std::min(shot.width(), file.width()); ++x) {
+      if (qAlpha(file.pixel(x, y)) < 255) continue;
+      ++opaque;
+      apart += shot.pixel(x, y) != file.pixel(x, y);
+    }
+  }
+  return apart;
+}
+
+// The banner and the help badge are drawn pixel for pixel from their drawings at twice the size,
+// as sharp as at scale 1, not from the small ones blown up.
+TEST(DoubleScale, TheBannerAndTheHelpBadgeComeFromTheirLargeDrawings) {
+  _LateStartup();
+  AboutWnd& about = AboutWnd::Get();
+  QApplication::processEvents();
+  ASSERT_DOUBLE_EQ(about.Widget()->devicePixelRatioF(), 2);
+  const QImage banner(":/Quorvane@2x.png");
+  ASSERT_EQ(banner.size(), QSize(828, 140));
+  int opaque = 0;
+  EXPECT_EQ(OpaquePixelsApart(about.Canvas1(), banner, opaque), 0) << "the About window's banner";
+  EXPECT_EQ(opaque, 828 * 138) << "the canvas, 69 points high, shows all but the last row";
+
+  QTest::keyClick(about.Widget(), Qt::Key_Space);
+  ControlWnd& main = ControlWnd::Get();
+  ASSERT_DOUBLE_EQ(main.Widget()->devicePixelRatioF(), 2);
+  const QImage badge(":/Help@2x.png");
+  ASSERT_EQ(badge.size(), QSize(60, 60));
+  EXPECT_EQ(OpaquePixelsApart(main.helpBtn(), badge, opaque), 0) << "the help badge";
+  EXPECT_GT(opaque, 60 * 60 / 2) << "the round badge fills most of its square";
+  EXPECT_EQ(OpaquePixelsApart(main.Canvas1(), banner, opaque), 0) << "the main window's banner";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  UsePlainDesktop();
+  qputenv("QT_SCALE_FACTOR", QByteArray("2"));
+  ::testing::InitGoogleTest(&argc, argv);
+  fw::Application::SetArguments(argc, argv);
+  _EarlyStartup();
+  return RUN_ALL_TESTS();
+}
