@@ -17,6 +17,8 @@ const std::vector<Row> kAUCsTab = {
     {GroupBox, "GroupBox12", "TabPanel1", 205, 237, 140, 165, 8, "Sample 2", false, true, true, false, 0, kSystem12, kBlack, ""},
     {TextField, "m5fld2", "TabPanel1", 230, 262, 80, 22, 9, "", false, true, true, false, 9, kCourier12, 0x000000, "r of Variable 1 and Variable 3"},
     {Label, "a2text1", "TabPanel1", 230, 284, 80, 18, 11, "AUC", false, true, true, false, 0, kSystem10, 0xCC0000, ""},
+    // 9 characters, as sefld1: with 4 the smallest standard error that the panel accepts, .0001,
+    // could not be typed.
     {TextField, "sefld2", "TabPanel1", 230, 307, 80, 22, 10, "", false, true, true, false, 9, kCourier12, 0x000000, ""},
     {Label, "setext2", "TabPanel1", 230, 329, 80, 18, 12, "Standard Error", false, true, true, false, 0, kSystem10, 0xCC0000, ""},
     {Separator, "SepLine9", "TabPanel1", 205, 348, 140, 4, 24, "", false, false, true, false, 0, kNoFont, kBlack, ""},

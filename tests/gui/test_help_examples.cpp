@@ -1,15 +1,20 @@
-// Every worked example of the help texts, typed into its panel, shows the numbers that the
-// example's own lines give, written as the panel writes them; every field length that a help
-// text states is the field's own limit.
+// The help texts read as a user reads them. Each worked example is typed as it is printed: the
+// design that its heading names is clicked, the values of its rows and columns are typed into the
+// fields that the row and the column name, and Calculate shows what its result line states.
+// Every range that a text states is the panel's own, and every field length that a text states is
+// the field's limit.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/number_text.h"
@@ -18,55 +23,225 @@
 
 namespace {
 
-struct Example {
+using Inputs = std::vector<std::pair<std::string, std::string>>;  // field name, text
+
+// The worked examples as this program's help is to give them, written out apart from the help
+// texts: a text that printed wrong inputs together with the results that they give still fails.
+struct Anchor {
   int tab;
-  int number;  // "Example 2:" in the tab's help text
-  int design;  // 1 Independent, 2 Related or Observed-Expected, 3 Sample/Population
-  std::vector<std::pair<std::string, std::string>> inputs;  // field name, text
+  int number;          // "Example 2:" in the tab's help text
+  std::string design;  // as its heading and its radio button name it
+  Inputs inputs;
+  double statistic;  // to more places than the result line prints; the exact p is taken of it
+  std::string df;    // as the panel shows it; empty for a z
 };
 
-const std::vector<Example>& Examples() {
-  static const std::vector<Example> examples = {
+const std::vector<Anchor>& Anchors() {
+  static const std::vector<Anchor> anchors = {
       {0,
        1,
-       1,
+       "Independent",
        {{"m1fld", "99.67"},
-        {"sd1fld", "13.872"},
-        {"n1fld", "12"},
         {"m2fld", "102.0"},
+        {"sd1fld", "13.872"},
         {"sd2fld", "13.995"},
-        {"n2fld", "14"}}},
+        {"n1fld", "12"},
+        {"n2fld", "14"}},
+       -0.424913,
+       "24"},
       {0,
        2,
-       2,
+       "Related",
        {{"m1fld", "93.5"},
-        {"sd1fld", "8.15"},
-        {"n1fld", "14"},
         {"m2fld", "97.14"},
+        {"sd1fld", "8.15"},
         {"sd2fld", "9.566"},
-        {"n2fld", ".960"}}},
-      {0, 3, 3, {{"m1fld", "112.2"}, {"sd1fld", "10.94"}, {"n1fld", "10"}, {"m2fld", "110.0"}}},
-      {1, 1, 1, {{"var1Fld", "126.81"}, {"n1fld1", "41"}, {"var2Fld", "35.27"}, {"n2fld1", "31"}}},
-      {1, 2, 2, {{"var1Fld", "65.27"}, {"n1fld1", "36"}, {"var2Fld", "243.61"}, {"n2fld1", ".64"}}},
-      {2, 1, 1, {{"r2Fld1", ".68"}, {"n12fld", "38"}, {"r2Fld2", ".36"}, {"n22fld", "73"}}},
-      {2, 2, 2, {{"r2Fld1", ".50"}, {"n12fld", "103"}, {"r2Fld2", ".20"}, {"n22fld", ".30"}}},
-      {2, 3, 2, {{"r2Fld1", ".955"}, {"n12fld", "5"}, {"r2Fld2", ".52"}, {"n22fld", ".37"}}},
-      {3, 1, 1, {{"p1fld", ".80"}, {"n3fld1", "20"}, {"p2fld", ".40"}, {"n3fld2", "20"}}},
-      {3, 2, 2, {{"p1fld", ".60"}, {"n3fld1", "15"}, {"p2fld", ".80"}}},
-      {4, 1, 1, {{"a1fld", ".78"}, {"n4fld1", "41"}, {"a2fld", ".71"}, {"n4fld2", "151"}}},
-      {4, 2, 2, {{"a1fld", ".80"}, {"n4fld1", "100"}, {"a2fld", ".72"}, {"n4fld2", ".50"}}},
-      {4, 3, 2, {{"a1fld", ".82"}, {"n4fld1", "27"}, {"a2fld", ".89"}, {"n4fld2", ".74"}}},
-      {5, 1, 1, {{"m5fld1", ".8945"}, {"sefld1", ".03"}, {"m5fld2", ".9382"}, {"sefld2", ".026"}}},
+        {"n1fld", "14"},
+        {"n2fld", ".960"}},
+       -4.74402,
+       "13"},
+      {0,
+       3,
+       "Sample/Population",
+       {{"m1fld", "112.2"}, {"m2fld", "110.0"}, {"sd1fld", "10.94"}, {"n1fld", "10"}},
+       0.635924,
+       "9"},
+      {1,
+       1,
+       "Independent",
+       {{"var1Fld", "126.81"}, {"var2Fld", "35.27"}, {"n1fld1", "41"}, {"n2fld1", "31"}},
+       3.59541,
+       "40,30"},
+      // The related test of two variances takes 1 - r squared (Pitman and Morgan's t).
+      {1,
+       2,
+       "Related",
+       {{"var1Fld", "65.27"}, {"var2Fld", "243.61"}, {"n1fld1", "36"}, {"n2fld1", ".64"}},
+       5.36637,
+       "34"},
+      {2,
+       1,
+       "Independent",
+       {{"r2Fld1", ".68"}, {"r2Fld2", ".36"}, {"n12fld", "38"}, {"n22fld", "73"}},
+       2.18447,
+       ""},
+      {2,
+       2,
+       "Related",
+       {{"r2Fld1", ".50"}, {"r2Fld2", ".20"}, {"n12fld", "103"}, {"n22fld", ".30"}},
+       2.88964,
+       "100"},
+      {2,
+       3,
+       "Related",
+       {{"r2Fld1", ".955"}, {"r2Fld2", ".52"}, {"n12fld", "5"}, {"n22fld", ".37"}},
+       1.77632,
+       "2"},
+      {3,
+       1,
+       "Independent",
+       {{"p1fld", ".80"}, {"p2fld", ".40"}, {"n3fld1", "20"}, {"n3fld2", "20"}},
+       2.58199,
+       ""},
+      {3,
+       2,
+       "Observed-Expected",
+       {{"p1fld", ".60"}, {"p2fld", ".80"}, {"n3fld1", "15"}},
+       -1.93649,
+       ""},
+      {4,
+       1,
+       "Independent",
+       {{"a1fld", ".78"}, {"a2fld", ".71"}, {"n4fld1", "41"}, {"n4fld2", "151"}},
+       1.31818,
+       "40,150"},
+      {4,
+       2,
+       "Related",
+       {{"a1fld", ".80"}, {"a2fld", ".72"}, {"n4fld1", "100"}, {"n4fld2", ".50"}},
+       1.93218,
+       "98"},
+      {4,
+       3,
+       "Related",
+       {{"a1fld", ".82"}, {"a2fld", ".89"}, {"n4fld1", "27"}, {"n4fld2", ".74"}},
+       -1.84903,
+       "25"},
+      {5,
+       1,
+       "Independent",
+       {{"m5fld1", ".8945"}, {"m5fld2", ".9382"}, {"sefld1", ".03"}, {"sefld2", ".026"}},
+       -1.10079,
+       ""},
       {5,
        2,
-       2,
+       "Related",
        {{"m5fld1", ".8945"},
-        {"sefld1", ".03"},
         {"m5fld2", ".9382"},
+        {"sefld1", ".03"},
         {"sefld2", ".026"},
-        {"r5Fld", ".40"}}},
+        {"r5Fld", ".40"}},
+       -1.41633,
+       ""},
   };
-  return examples;
+  return anchors;
+}
+
+// Which field a value of an example goes into: by the tab, the design, the label of its row and
+// the heading of its column, as the panel's groups are captioned. A value given in the prose as
+// "name = value" has no column.
+struct CellField {
+  int tab;
+  std::string design, row, column, field;
+};
+
+const std::vector<CellField>& CellFields() {
+  static const std::vector<CellField> cells = {
+      {0, "Independent", "Mean", "Sample 1", "m1fld"},
+      {0, "Independent", "Mean", "Sample 2", "m2fld"},
+      {0, "Independent", "Standard Deviation", "Sample 1", "sd1fld"},
+      {0, "Independent", "Standard Deviation", "Sample 2", "sd2fld"},
+      {0, "Independent", "N", "Sample 1", "n1fld"},
+      {0, "Independent", "N", "Sample 2", "n2fld"},
+      {0, "Related", "Mean", "Sample 1", "m1fld"},
+      {0, "Related", "Mean", "Sample 2", "m2fld"},
+      {0, "Related", "Standard Deviation", "Sample 1", "sd1fld"},
+      {0, "Related", "Standard Deviation", "Sample 2", "sd2fld"},
+      {0, "Related", "N (pairs) / r", "Sample 1", "n1fld"},
+      {0, "Related", "N (pairs) / r", "Sample 2", "n2fld"},
+      {0, "Sample/Population", "Mean", "Sample", "m1fld"},
+      {0, "Sample/Population", "Mean", "Population", "m2fld"},
+      {0, "Sample/Population", "Standard Deviation", "Sample", "sd1fld"},
+      {0, "Sample/Population", "N", "Sample", "n1fld"},
+      {1, "Independent", "Variance", "Sample 1", "var1Fld"},
+      {1, "Independent", "Variance", "Sample 2", "var2Fld"},
+      {1, "Independent", "N", "Sample 1", "n1fld1"},
+      {1, "Independent", "N", "Sample 2", "n2fld1"},
+      {1, "Related", "Variance", "Sample 1", "var1Fld"},
+      {1, "Related", "Variance", "Sample 2", "var2Fld"},
+      {1, "Related", "N / r", "Sample 1", "n1fld1"},
+      {1, "Related", "N / r", "Sample 2", "n2fld1"},
+      {2, "Independent", "r", "Sample 1", "r2Fld1"},
+      {2, "Independent", "r", "Sample 2", "r2Fld2"},
+      {2, "Independent", "N", "Sample 1", "n12fld"},
+      {2, "Independent", "N", "Sample 2", "n22fld"},
+      {2, "Related", "r", "Sample 1", "r2Fld1"},
+      {2, "Related", "r", "Sample 2", "r2Fld2"},
+      {2, "Related", "N / r", "Sample 1", "n12fld"},
+      {2, "Related", "N / r", "Sample 2", "n22fld"},
+      {2, "Related", "r1 (a with b)", "", "r2Fld1"},
+      {2, "Related", "r2 (b with c)", "", "r2Fld2"},
+      {2, "Related", "r3 (a with c)", "", "n22fld"},
+      {2, "Related", "N", "", "n12fld"},
+      {3, "Independent", "Proportion", "Sample 1", "p1fld"},
+      {3, "Independent", "Proportion", "Sample 2", "p2fld"},
+      {3, "Independent", "N", "Sample 1", "n3fld1"},
+      {3, "Independent", "N", "Sample 2", "n3fld2"},
+      {3, "Observed-Expected", "Proportion", "Observed", "p1fld"},
+      {3, "Observed-Expected", "Proportion", "Expected", "p2fld"},
+      {3, "Observed-Expected", "N", "Observed", "n3fld1"},
+      {4, "Independent", "Alpha", "Test 1", "a1fld"},
+      {4, "Independent", "Alpha", "Test 2", "a2fld"},
+      {4, "Independent", "N", "Test 1", "n4fld1"},
+      {4, "Independent", "N", "Test 2", "n4fld2"},
+      {4, "Related", "Alpha", "Test 1", "a1fld"},
+      {4, "Related", "Alpha", "Test 2", "a2fld"},
+      {4, "Related", "N / r", "Test 1", "n4fld1"},
+      {4, "Related", "N / r", "Test 2", "n4fld2"},
+      {5, "Independent", "AUC", "Sample 1", "m5fld1"},
+      {5, "Independent", "AUC", "Sample 2", "m5fld2"},
+      {5, "Independent", "Standard Error", "Sample 1", "sefld1"},
+      {5, "Independent", "Standard Error", "Sample 2", "sefld2"},
+      {5, "Related", "AUC", "Sample 1", "m5fld1"},
+      {5, "Related", "AUC", "Sample 2", "m5fld2"},
+      {5, "Related", "Standard Error", "Sample 1", "sefld1"},
+      {5, "Related", "Standard Error", "Sample 2", "sefld2"},
+      {5, "Related", "r", "Sample 2", "r5Fld"},
+  };
+  return cells;
+}
+
+// An input that an example's prose says again, and the field whose value it must be: the first
+// group of the expression is the number.
+struct Restated {
+  int tab;
+  int number;
+  std::string expression;
+  std::string field;
+};
+
+const std::vector<Restated>& RestatedInputs() {
+  static const std::vector<Restated> restated = {
+      {1, 2, R"(one sample of (\d+) subjects)", "n1fld1"},
+      {2, 2, R"(For (\d+) students)", "n12fld"},
+      {2, 2, R"(IQ correlates (\.\d+) with GPA)", "r2Fld1"},
+      {2, 2, R"(SAT correlates (\.\d+) with GPA)", "r2Fld2"},
+      {2, 2, R"(IQ and SAT correlate (\.\d+))", "n22fld"},
+      {4, 2, R"(one sample of (\d+) subjects)", "n4fld1"},
+      {4, 3, R"(one sample of (\d+) subjects)", "n4fld1"},
+      {5, 2, R"(an estimated r of (\.\d+))", "r5Fld"},
+  };
+  return restated;
 }
 
 std::string HelpText(int tab) {
@@ -84,6 +259,36 @@ std::string HelpText(int tab) {
     default:
       return helpWnd5::Get().EditField1().Text();
   }
+}
+
+std::string Trimmed(const std::string& text) {
+  const size_t start = text.find_first_not_of(" \t");
+  if (start == std::string::npos) return "";
+  return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
+// One blank for every run of blanks, tabs and line ends, so that a sentence reads as one line.
+std::string OneLine(const std::string& text) {
+  return Trimmed(std::regex_replace(text, std::regex(R"([ \t\r\n]+)"), " "));
+}
+
+std::vector<std::string> Split(const std::string& line, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream split(line);
+  for (std::string part; std::getline(split, part, separator);) parts.push_back(part);
+  if (line.ends_with(separator)) parts.emplace_back();
+  return parts;
+}
+
+// The numbers of the examples in a help text, in their order.
+std::vector<int> ExampleNumbers(const std::string& help) {
+  static const std::regex heading(R"((^|\n)Example (\d+):)");
+  std::vector<int> numbers;
+  for (auto m = std::sregex_iterator(help.begin(), help.end(), heading);
+       m != std::sregex_iterator(); ++m) {
+    numbers.push_back(std::stoi((*m)[2]));
+  }
+  return numbers;
 }
 
 // The lines of one worked example: from its "Example N:" line to the next example or heading.
@@ -109,85 +314,411 @@ std::vector<std::string> ExampleLines(const std::string& help, int number) {
   return example;
 }
 
-// The words of the lines, split at blanks, with the brackets around a number taken off.
-std::vector<std::string> Words(const std::vector<std::string>& lines) {
-  std::vector<std::string> words;
-  for (const std::string& line : lines) {
-    std::istringstream split(line);
-    for (std::string word; split >> word;) {
-      if (word.starts_with('(')) word.erase(0, 1);
-      if (word.ends_with(')')) word.pop_back();
-      words.push_back(word);
-    }
-  }
-  return words;
+bool IsResultLine(const std::string& line) {
+  return Trimmed(line).starts_with("Result:");
 }
 
-// The "name = value" pairs of the example's "Result:" line, in their order:
-// "t = +0.636    df = 9    p = .5407" gives t, df and p; a name may hold blanks ("p x 2").
-std::vector<std::pair<std::string, std::string>> ResultPairs(
-    const std::vector<std::string>& lines) {
+// The "name = value" pairs of a line, in their order: "t = +0.636    df = 9    p = .5407" gives
+// t, df and p; a name may hold blanks ("p x 2", "r1 (a with b)").
+std::vector<std::pair<std::string, std::string>> Pairs(const std::string& line) {
   static const std::regex pair(R"((\S[^=]*?)\s+=\s+(\S+))");
   std::vector<std::pair<std::string, std::string>> pairs;
-  for (const std::string& line : lines) {
-    const size_t start = line.find_first_not_of(' ');
-    if (start == std::string::npos || line.compare(start, 7, "Result:") != 0) continue;
-    const std::string rest = line.substr(start + 7);
-    for (auto m = std::sregex_iterator(rest.begin(), rest.end(), pair); m != std::sregex_iterator();
-         ++m) {
-      pairs.emplace_back((*m)[1], (*m)[2]);
-    }
+  for (auto m = std::sregex_iterator(line.begin(), line.end(), pair); m != std::sregex_iterator();
+       ++m) {
+    pairs.emplace_back((*m)[1], (*m)[2]);
   }
   return pairs;
 }
 
-class HelpExamples : public PanelTest {};
+bool IsNumber(const std::string& text) {
+  static const std::regex number(R"([-+]?(\d+\.?\d*|\.\d+))");
+  return std::regex_match(text, number);
+}
 
-TEST_F(HelpExamples, EachExampleGivesTheNumbersItsPanelShows) {
-  for (const Example& example : Examples()) {
-    EnterTab(example.tab);
-    const std::string s = TabSuffix(example.tab);
-    const std::string radio = example.design == 1   ? "IBtn" + s
-                              : example.design == 2 ? "RBtn" + s
-                                                    : "SBtn";
-    W().Named<fw::RadioButton>(radio).SetValue(true);
-    for (const auto& [field, text] : example.inputs) Type(W().Named<fw::TextField>(field), text);
-    W().Named<fw::PushButton>("CalcBtn" + s).Push();
-    ASSERT_TRUE(messages.empty()) << LastMessage();
+// A worked example as its lines give it.
+struct PrintedExample {
+  std::string design;  // the heading's first word: "Example 1: Independent" gives Independent
+  struct Value {
+    std::string row, column, text;
+  };
+  std::vector<Value> values;  // from the table, row by row, and from "name = number" in the prose
+  std::string prose;          // the heading and every other line outside the table and the result
+  std::vector<std::pair<std::string, std::string>> results;  // the result line's pairs
+};
 
-    const std::vector<std::string> lines = ExampleLines(HelpText(example.tab), example.number);
-    const std::vector<std::string> words = Words(lines);
-    const std::string where =
-        " in example " + IntText(example.number) + " of the help of tab " + IntText(example.tab);
-    ASSERT_FALSE(words.empty()) << "no lines" << where;
-    auto given = [&](const std::string& number) {
-      return std::find(words.begin(), words.end(), number) != words.end();
-    };
-    for (const auto& [field, text] : example.inputs) EXPECT_TRUE(given(text)) << text << where;
-
-    // The result line names each result by its caption on the panel ("p x 2" and the like for
-    // p) and writes it as the panel's field shows it, the sign of the statistic included.
-    const auto pairs = ResultPairs(lines);
-    auto stated = [&](auto named) {
-      std::vector<std::string> values;
-      for (const auto& [name, value] : pairs) {
-        if (named(name)) values.push_back(value);
+// The table of an example begins with its column headings, a line that starts with a tab; each
+// of its rows gives a label, then a value under each heading, an empty cell where there is none.
+PrintedExample Parse(const std::vector<std::string>& lines) {
+  PrintedExample example;
+  const std::string heading = lines.at(0).substr(lines.at(0).find(':') + 1);
+  const std::string design = Trimmed(heading);
+  example.design = design.substr(0, design.find_first_of(" .("));
+  std::vector<std::string> columns;
+  for (const std::string& line : lines) {
+    if (line.starts_with('\t')) {
+      columns = Split(line, '\t');
+    } else if (line.find('\t') != std::string::npos && !columns.empty()) {
+      const std::vector<std::string> cells = Split(line, '\t');
+      for (size_t cell = 1; cell < cells.size(); ++cell) {
+        if (cells[cell].empty()) continue;
+        example.values.push_back({Trimmed(cells[0]),
+                                  cell < columns.size() ? columns[cell] : "(no heading)",
+                                  cells[cell]});
       }
-      return values;
-    };
-    const std::string caption = W().Named<fw::Label>("ttext" + s).Text();
-    const std::string statistic = W().Named<fw::TextField>("tfld" + s).Text();
-    EXPECT_EQ(stated([&](const std::string& name) { return name == caption; }),
-              std::vector<std::string>{statistic})
-        << caption << " = " << statistic << where;
-    const std::string p = W().Named<fw::TextField>("pfld" + s).Text();
-    EXPECT_EQ(stated([](const std::string& name) { return name.starts_with('p'); }),
-              std::vector<std::string>{p})
-        << "p = " << p << where;
-    const auto& df = W().Named<fw::TextField>("dffld" + s);
-    EXPECT_EQ(stated([](const std::string& name) { return name == "df"; }),
-              df.Visible() ? std::vector<std::string>{df.Text()} : std::vector<std::string>{})
-        << "df = " << df.Text() << where;
+    } else if (IsResultLine(line)) {
+      const std::string rest = Trimmed(line).substr(7);
+      for (const auto& pair : Pairs(rest)) example.results.push_back(pair);
+    } else {
+      columns.clear();
+      example.prose += line + "\n";
+      for (const auto& [name, value] : Pairs(line)) {
+        if (IsNumber(value)) example.values.push_back({name, "", value});
+      }
+    }
+  }
+  example.prose = OneLine(example.prose);
+  return example;
+}
+
+// The text that a user types for a printed value: the input filters take no plus sign.
+std::string Typed(const std::string& printed) {
+  return printed.starts_with('+') ? printed.substr(1) : printed;
+}
+
+class HelpExamples : public PanelTest {
+ protected:
+  void SetUp() override {
+    PanelTest::SetUp();
+    W().Show();
+  }
+
+  // The design button of the tab that bears the design's name.
+  fw::RadioButton* DesignButton(int tab, const std::string& design) {
+    std::vector<std::string> names = {"IBtn" + TabSuffix(tab), "RBtn" + TabSuffix(tab)};
+    if (tab == 0) names.push_back("SBtn");
+    for (const std::string& name : names) {
+      auto& button = W().Named<fw::RadioButton>(name);
+      if (button.Caption() == design) return &button;
+    }
+    ADD_FAILURE() << "no design button \"" << design << "\" on tab " << tab;
+    return nullptr;
+  }
+
+  // The tab entered, the design's button clicked and the inputs typed with the keys, each into
+  // the field clicked first. Whether each field took its whole text.
+  bool Enter(int tab, const std::string& design, const Inputs& inputs) {
+    EnterTab(tab);
+    fw::RadioButton* button = DesignButton(tab, design);
+    if (!button) return false;
+    Click(*button);
+    EXPECT_TRUE(button->Value()) << design;
+    bool whole = true;
+    for (const auto& [name, text] : inputs) {
+      auto& field = W().Named<fw::TextField>(name);
+      Click(field);
+      EXPECT_EQ(FocusedName(), name);
+      TypeAtCursor(text);
+      whole = whole && field.Text() == text;
+    }
+    return whole;
+  }
+
+  void Calculate(int tab) {
+    messages.clear();
+    Click(W().Named<fw::PushButton>("CalcBtn" + TabSuffix(tab)));
+  }
+};
+
+// The exact p of an anchor's statistic: of F when it has two degrees of freedom, of z when none.
+double ExactP(const Anchor& anchor) {
+  const size_t comma = anchor.df.find(',');
+  if (anchor.df.empty()) return ExactTwoTailedZ(anchor.statistic);
+  if (comma == std::string::npos) return ExactTwoTailedT(anchor.statistic, std::stod(anchor.df));
+  return ExactTwoSidedF(anchor.statistic, std::stod(anchor.df.substr(0, comma)),
+                        std::stod(anchor.df.substr(comma + 1)));
+}
+
+TEST_F(HelpExamples, EachExampleTypedAsPrintedShowsItsStatedResult) {
+  std::set<const Anchor*> found;
+  std::set<const Restated*> restatedFound;
+  for (int tab = 0; tab < 6; ++tab) {
+    const std::string help = HelpText(tab);
+    for (int number : ExampleNumbers(help)) {
+      const std::string where =
+          "example " + IntText(number) + " of the help of tab " + IntText(tab);
+      SCOPED_TRACE(where);
+      const auto anchor = std::find_if(Anchors().begin(), Anchors().end(), [&](const Anchor& a) {
+        return a.tab == tab && a.number == number;
+      });
+      if (anchor == Anchors().end()) {
+        ADD_FAILURE() << "no such example is known";
+        continue;
+      }
+      found.insert(&*anchor);
+      const PrintedExample example = Parse(ExampleLines(help, number));
+      EXPECT_EQ(example.design, anchor->design) << "the design of the heading";
+
+      // Each printed value goes into the field that its row and column name.
+      Inputs inputs;
+      for (const auto& value : example.values) {
+        const auto cell =
+            std::find_if(CellFields().begin(), CellFields().end(), [&](const CellField& c) {
+              return c.tab == tab && c.design == example.design && c.row == value.row &&
+                     c.column == value.column;
+            });
+        if (cell == CellFields().end()) {
+          ADD_FAILURE() << "no field for the row \"" << value.row << "\" and the column \""
+                        << value.column << "\" in the " << example.design << " design";
+          continue;
+        }
+        EXPECT_TRUE(std::none_of(inputs.begin(), inputs.end(),
+                                 [&](const auto& input) { return input.first == cell->field; }))
+            << cell->field << " given twice";
+        inputs.emplace_back(cell->field, value.text);
+      }
+      std::map<std::string, std::string> given(inputs.begin(), inputs.end());
+      std::map<std::string, double> printed, known;
+      for (const auto& [field, text] : inputs) printed[field] = ReadNumber(text);
+      for (const auto& [field, text] : anchor->inputs) known[field] = ReadNumber(text);
+      EXPECT_EQ(printed, known) << "the example's inputs";
+
+      // The prose that says an input again says the table's value.
+      for (const Restated& restated : RestatedInputs()) {
+        if (restated.tab != tab || restated.number != number) continue;
+        std::smatch match;
+        if (!std::regex_search(example.prose, match, std::regex(restated.expression))) continue;
+        restatedFound.insert(&restated);
+        EXPECT_TRUE(given.count(restated.field) &&
+                    ReadNumber(match[1].str()) == ReadNumber(given[restated.field]))
+            << "the prose says \"" << match[0] << "\", the table gives " << restated.field << " "
+            << given[restated.field];
+      }
+
+      EXPECT_TRUE(Enter(tab, example.design, inputs)) << "a field refused a printed value";
+      Calculate(tab);
+      if (!messages.empty()) {
+        ADD_FAILURE() << "Calculate said: " << LastMessage();
+        continue;
+      }
+
+      // The result line names each result by its caption on the panel ("p x 2" and the like
+      // for p) and writes it as the panel's field shows it, the sign of the statistic included.
+      auto stated = [&](auto named) {
+        std::vector<std::string> values;
+        for (const auto& [name, value] : example.results) {
+          if (named(name)) values.push_back(value);
+        }
+        return values;
+      };
+      const TabResults shown = Results(tab);
+      const std::string caption = shown.statisticCaption.Text();
+      EXPECT_EQ(stated([&](const std::string& name) { return name == caption; }),
+                std::vector<std::string>{shown.statistic.Text()})
+          << caption << " = " << shown.statistic.Text();
+      EXPECT_EQ(stated([](const std::string& name) { return name.starts_with('p'); }),
+                std::vector<std::string>{shown.p.Text()})
+          << "p = " << shown.p.Text();
+      EXPECT_EQ(stated([](const std::string& name) { return name == "df"; }),
+                shown.df.Visible() ? std::vector<std::string>{shown.df.Text()}
+                                   : std::vector<std::string>{})
+          << "df = " << shown.df.Text();
+
+      // And the panel's result is the example's own.
+      EXPECT_EQ(shown.statistic.Text(), SignedThreeDecimals(anchor->statistic));
+      EXPECT_EQ(shown.df.Visible() ? shown.df.Text() : "", anchor->df);
+      EXPECT_TRUE(PAgrees(shown.p.Text(), ExactP(*anchor)))
+          << shown.p.Text() << " against the exact " << ExactP(*anchor);
+    }
+  }
+  for (const Anchor& anchor : Anchors()) {
+    EXPECT_TRUE(found.count(&anchor))
+        << "no example " << anchor.number << " in the help of tab " << anchor.tab;
+  }
+  for (const Restated& restated : RestatedInputs()) {
+    EXPECT_TRUE(restatedFound.count(&restated))
+        << "example " << restated.number << " of tab " << restated.tab
+        << " no longer says: " << restated.expression;
+  }
+}
+
+// A range that a help text states, known by the words just before it, and the fields of the
+// designs that it speaks of.
+struct StatedRange {
+  int tab;
+  std::string before;
+  std::vector<std::pair<std::string, std::string>> targets;  // design, field
+  // The other inputs while a target is tried; when empty, those of the design's first example.
+  Inputs others = {};
+  // At either end of the range the statistic is 0 / 0 whatever the other inputs, which the panel
+  // reports as such after the range has passed the value.
+  bool noStatisticAtTheEnds = false;
+};
+
+// The three correlations of a related test all 0, so that either compared one can reach its end
+// and still occur together with the others.
+const Inputs kUncorrelated = {{"r2Fld1", "0"}, {"r2Fld2", "0"}, {"n12fld", "103"}, {"n22fld", "0"}};
+
+const std::vector<StatedRange>& StatedRanges() {
+  static const std::vector<StatedRange> ranges = {
+      {0, "Each N must be", {{"Independent", "n1fld"}, {"Independent", "n2fld"}}},
+      {0, "the correlation between the two measures,", {{"Related", "n2fld"}}},
+      {0, "The N of the pairs must be", {{"Related", "n1fld"}}},
+      {0, "The N of the sample must be", {{"Sample/Population", "n1fld"}}},
+      {1, "Each N must be", {{"Independent", "n1fld1"}, {"Independent", "n2fld1"}}},
+      {1, "between the two measures,", {{"Related", "n2fld1"}}},
+      {1, "N must be", {{"Related", "n1fld1"}}},
+      {2, "Each r must be", {{"Independent", "r2Fld1"}, {"Independent", "r2Fld2"}}},
+      {2, "and each N must be", {{"Independent", "n12fld"}, {"Independent", "n22fld"}}},
+      {2,
+       "The two compared correlations must each be",
+       {{"Related", "r2Fld1"}, {"Related", "r2Fld2"}},
+       kUncorrelated},
+      // A correlation of a with c of 1 or -1 makes c the same variable as a or its mirror image.
+      {2, "and the third", {{"Related", "n22fld"}}, kUncorrelated, true},
+      {2, "N must be", {{"Related", "n12fld"}}},
+      {3,
+       "Proportions must be",
+       {{"Independent", "p1fld"},
+        {"Independent", "p2fld"},
+        {"Observed-Expected", "p1fld"},
+        {"Observed-Expected", "p2fld"}}},
+      {3,
+       "and each N",
+       {{"Independent", "n3fld1"}, {"Independent", "n3fld2"}, {"Observed-Expected", "n3fld1"}}},
+      {4,
+       "Alphas must be",
+       {{"Independent", "a1fld"},
+        {"Independent", "a2fld"},
+        {"Related", "a1fld"},
+        {"Related", "a2fld"}}},
+      {4, "and each N", {{"Independent", "n4fld1"}, {"Independent", "n4fld2"}}},
+      {4, "In the Related design N must be", {{"Related", "n4fld1"}}},
+      {4, "and the correlation must be", {{"Related", "n4fld2"}}},
+      {5,
+       "Each AUC must be",
+       {{"Independent", "m5fld1"},
+        {"Independent", "m5fld2"},
+        {"Related", "m5fld1"},
+        {"Related", "m5fld2"}}},
+      {5,
+       "and each standard error",
+       {{"Independent", "sefld1"},
+        {"Independent", "sefld2"},
+        {"Related", "sefld1"},
+        {"Related", "sefld2"}}},
+      {5, "In the Related design r must be", {{"Related", "r5Fld"}}},
+  };
+  return ranges;
+}
+
+// One end of a stated range as printed ("-1.00", "9999"), and the next value beyond it at the
+// printed precision.
+struct End {
+  std::string printed;
+  std::string beyond;
+};
+
+End EndOf(const std::string& printed, int outward) {
+  const size_t point = printed.find('.');
+  const int decimals =
+      point == std::string::npos ? 0 : static_cast<int>(printed.size() - point - 1);
+  std::string beyond =
+      FixedText(ReadNumber(printed) + outward * std::pow(10.0, -decimals), decimals);
+  // Written as short as a user writes it: 1.0000 as 1, 0.0000 as 0.
+  if (beyond.find('.') != std::string::npos) {
+    beyond.erase(beyond.find_last_not_of('0') + 1);
+    if (beyond.ends_with('.')) beyond.pop_back();
+  }
+  if (beyond == "-0") beyond = "0";
+  return {printed, beyond};
+}
+
+std::string Negated(const std::string& printed) {
+  if (printed == "0") return printed;
+  return printed.starts_with('-') ? printed.substr(1) : "-" + Typed(printed);
+}
+
+// Every range that a help text states ("from 2 to 9999", "from -1.00 to +1.00", "at least 4 (at
+// most 9999)", "from .0001 to .9999 in absolute value") is the panel's: typed into each field that
+// it speaks of, with the other inputs valid, each end of the range gives a result, and the next
+// value beyond it at the printed precision is refused with the cursor in that field (or cannot be
+// typed at all). A stated range that the list above does not know fails too.
+TEST_F(HelpExamples, EveryStatedRangeIsThePanelsOwn) {
+  static const std::regex range(
+      R"((from|at least) ([-+]?\d*\.?\d+)(?: to ([-+]?\d*\.?\d+))?(?: \(at most (\d+)\))?)"
+      R"(( in absolute value)?)");
+  std::set<const StatedRange*> found;
+  for (int tab = 0; tab < 6; ++tab) {
+    const std::string text = OneLine(HelpText(tab));
+    for (auto m = std::sregex_iterator(text.begin(), text.end(), range);
+         m != std::sregex_iterator(); ++m) {
+      const std::string before = Trimmed(text.substr(0, m->position()));
+      const std::string where = "\"..." +
+                                before.substr(before.size() - std::min<size_t>(before.size(), 50)) +
+                                " " + m->str() + "\" in the help of tab " + IntText(tab);
+      SCOPED_TRACE(where);
+      // The longest known words before it: "Each N must be" rather than "N must be".
+      const StatedRange* known = nullptr;
+      for (const StatedRange& r : StatedRanges()) {
+        if (r.tab == tab && before.ends_with(r.before) &&
+            (!known || r.before.size() > known->before.size())) {
+          known = &r;
+        }
+      }
+      if (!known) {
+        ADD_FAILURE() << "no fields known for this range";
+        continue;
+      }
+      found.insert(known);
+
+      std::vector<End> ends = {EndOf((*m)[2], -1)};
+      const std::string upper = (*m)[3].matched ? (*m)[3] : (*m)[4];
+      if (!upper.empty()) ends.push_back(EndOf(upper, +1));
+      if ((*m)[5].matched) {
+        for (const End& end : std::vector<End>(ends)) {
+          ends.push_back({Negated(end.printed), Negated(end.beyond)});
+        }
+      }
+
+      for (const auto& [design, field] : known->targets) {
+        const auto example = std::find_if(Anchors().begin(), Anchors().end(), [&](const Anchor& a) {
+          return a.tab == tab && a.design == design;
+        });
+        ASSERT_NE(example, Anchors().end()) << design;
+        auto try_ = [&](const std::string& value) {
+          Inputs inputs;
+          for (const auto& input : known->others.empty() ? example->inputs : known->others) {
+            if (input.first != field) inputs.push_back(input);
+          }
+          inputs.emplace_back(field, value);
+          const bool whole = Enter(tab, design, inputs);
+          Calculate(tab);
+          return whole;
+        };
+        for (const End& end : ends) {
+          const std::string trace = design + " design, " + field + " ";
+          if (!try_(Typed(end.printed))) {
+            ADD_FAILURE() << trace << end.printed << " cannot be typed";
+            continue;
+          }
+          if (known->noStatisticAtTheEnds) {
+            EXPECT_EQ(messages, std::vector<std::string>{"These values give no test statistic"})
+                << trace << end.printed;
+            EXPECT_NE(FocusedName(), field) << trace << end.printed;
+          } else {
+            EXPECT_TRUE(messages.empty()) << trace << end.printed << ": " << LastMessage();
+            EXPECT_TRUE(Results(tab).statistic.Visible()) << trace << end.printed;
+          }
+          if (try_(end.beyond)) {
+            EXPECT_EQ(messages.size(), 1u) << trace << end.beyond << " was taken";
+            EXPECT_EQ(FocusedName(), field) << trace << end.beyond << ": " << LastMessage();
+          }
+        }
+      }
+    }
+  }
+  for (const StatedRange& r : StatedRanges()) {
+    EXPECT_TRUE(found.count(&r)) << "no longer stated in tab " << r.tab << ": " << r.before;
   }
 }
 
@@ -221,8 +752,7 @@ TEST_F(HelpExamples, EveryStatedFieldLengthIsTheFieldsLimit) {
   std::set<const StatedLength*> found;
   for (int tab = 0; tab < 6; ++tab) {
     EnterTab(tab);
-    // One blank for every run of blanks, tabs and line ends, so a sentence reads as one line.
-    const std::string text = std::regex_replace(HelpText(tab), std::regex(R"([ \t\r\n]+)"), " ");
+    const std::string text = OneLine(HelpText(tab));
     for (auto m = std::sregex_iterator(text.begin(), text.end(), length);
          m != std::sregex_iterator(); ++m) {
       std::string before = text.substr(0, m->position());

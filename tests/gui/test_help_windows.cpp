@@ -9,11 +9,16 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 #include <QWindow>
+#include <string>
 #include <vector>
 
 #include "app/app.h"
@@ -292,6 +297,78 @@ TEST(HelpWindows, TheSelectionShowsOnlyWhileTheTextHasTheFocus) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
   EXPECT_TRUE(help.EditField1().HasFocus());
   EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "the menu closed";
+}
+
+// What separates the cells of a column: a tab, or a run of blanks after text or an indent of more
+// than the two blanks of a list, as a column is set for a fixed-width font.
+const QRegularExpression& CellBreak() {
+  static const QRegularExpression cellBreak(
+      QStringLiteral(R"(\t|(?<=\S) {2,}(?=\S)|^ {3,}(?=\S))"));
+  return cellBreak;
+}
+
+// Where the text after each cell break of the line begins, in the text area's pixels.
+std::vector<int> CellStarts(QPlainTextEdit& editor, const QTextBlock& line) {
+  std::vector<int> starts;
+  for (auto breaks = CellBreak().globalMatch(line.text()); breaks.hasNext();) {
+    QTextCursor cursor(line);
+    cursor.setPosition(line.position() + static_cast<int>(breaks.next().capturedEnd()));
+    starts.push_back(editor.cursorRect(cursor).left());
+  }
+  return starts;
+}
+
+// The help texts are shown in a proportional font: every column, the terms under "READING THE
+// RESULT" with their explanations as well as the values of the worked examples, starts each of
+// its cells at one x on all its lines, and no line of a column is so long that the text area
+// wraps it (the rest would start at the left edge). Columns are set with tabs: blanks line up
+// only by chance in such a font.
+TEST(HelpWindows, TheColumnsOfEachHelpTextLineUp) {
+  HelpWindow* windows[] = {&helpWnd::Get(),  &helpWnd1::Get(), &helpWnd2::Get(),
+                           &helpWnd3::Get(), &helpWnd4::Get(), &helpWnd5::Get()};
+  for (HelpWindow* window : windows) {
+    auto& editor = *static_cast<QPlainTextEdit*>(window->EditField1().Widget());
+    SCOPED_TRACE(Heading(*window));
+    auto* layout = editor.document()->documentLayout();
+    // The lines are laid out for the text area's own width, so that a long one wraps.
+    layout->blockBoundingRect(editor.document()->begin());
+    const qreal width = editor.document()->begin().layout()->lineAt(0).width();
+    ASSERT_GT(width, 400);
+    ASSERT_LE(width, editor.viewport()->width());
+
+    // A column: two or more lines in a row that each have a cell break.
+    std::vector<QTextBlock> column;
+    int columns = 0;
+    auto check = [&] {
+      if (column.size() >= 2) {
+        ++columns;
+        std::vector<int> starts;  // of each cell, as its column's first line with it has it
+        for (const QTextBlock& line : column) {
+          const std::string text = line.text().toStdString();
+          layout->blockBoundingRect(line);  // lays the line out
+          EXPECT_EQ(line.layout()->lineCount(), 1) << "wrapped: \"" << text << "\"";
+          const std::vector<int> cells = CellStarts(editor, line);
+          for (size_t cell = 0; cell < cells.size(); ++cell) {
+            if (cell == starts.size()) starts.push_back(cells[cell]);
+            EXPECT_EQ(cells[cell], starts[cell]) << "cell " << cell + 2 << " of \"" << text << "\"";
+          }
+          EXPECT_EQ(static_cast<qsizetype>(cells.size()), line.text().count('\t'))
+              << "set with blanks: \"" << text << "\"";
+        }
+      }
+      column.clear();
+    };
+    for (QTextBlock line = editor.document()->begin(); line.isValid(); line = line.next()) {
+      if (CellBreak().match(line.text()).hasMatch()) {
+        column.push_back(line);
+      } else {
+        check();
+      }
+    }
+    check();
+    // The results explained and the worked examples at least.
+    EXPECT_GE(columns, 3);
+  }
 }
 
 TEST(HelpWindows, QuitFromAHelpWindowEndsTheEventLoop) {

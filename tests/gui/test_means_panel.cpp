@@ -78,6 +78,8 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {1, "", "", "", "", "", "", "Please enter the mean of the 1st sample", "m1fld"},
       {1, "1", "", "", "2", "1", "", "Please enter the standard deviation of the 1st sample",
        "sd1fld"},
+      {1, "1", "1", "", "2", "", "", "Please enter the standard deviation of the 2nd sample",
+       "sd2fld"},
       {1, "1", "1", "", "2", "1", "", "Please enter the N of the 1st sample", "n1fld"},
       {1, "1", "1", "5", "", "1", "5", "Please enter the mean of the 2nd sample", "m2fld"},
       {1, "1", "", "5", "", "1", "5", "Please enter the mean of the 2nd sample", "m2fld"},
@@ -86,6 +88,8 @@ TEST_F(MeansPanel, ChecksRunInOrderAndTheFirstFailureIsReported) {
       {1, "1", "1", "10000", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
       {1, "1", "1", " ", "2", "1", "5", "N for each sample must range from 2-9999", "n1fld"},
       {2, "1", "", "5", "", "1", ".5", "Please enter the mean of the 2nd sample", "m2fld"},
+      {2, "1", "1", "5", "2", "", ".5", "Please enter the standard deviation of the 2nd sample",
+       "sd2fld"},
       {2, "1", "1", "", "2", "1", "", "Please enter the N of the related sample", "n1fld"},
       {2, "1", "1", "5", "2", "1", "", "Please enter the correlation between Sample 1 and Sample 2",
        "n2fld"},
@@ -173,6 +177,28 @@ TEST_F(MeansPanel, DesignsRelabelAndShowTheirFields) {
   EXPECT_FALSE(W().sd2fld().Visible() || W().StaticText6().Visible() || W().n2fld().Visible() ||
                W().n2text().Visible() || W().SepLine2().Visible());
   EXPECT_EQ(W().n2fld().LimitText(), 4);
+}
+
+// A click on a design button captions both groups with that design's names, whatever design
+// came before.
+TEST_F(MeansPanel, AClickOnADesignCaptionsBothGroups) {
+  W().Show();
+  struct Step {
+    fw::RadioButton& button;
+    const char *first, *second;
+  };
+  const Step steps[] = {{W().SBtn(), "Sample", "Population"},
+                        {W().RBtn(), "Sample 1", "Sample 2"},
+                        {W().SBtn(), "Sample", "Population"},
+                        {W().IBtn(), "Sample 1", "Sample 2"},
+                        {W().RBtn(), "Sample 1", "Sample 2"}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE("after a click on " + step.button.Name());
+    Click(step.button);
+    ASSERT_TRUE(step.button.Value());
+    EXPECT_EQ(W().GroupBox1().Caption(), step.first);
+    EXPECT_EQ(W().GroupBox2().Caption(), step.second);
+  }
 }
 
 TEST_F(MeansPanel, SampleAgainstPopulationReadsNeitherHiddenField) {
