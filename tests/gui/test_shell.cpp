@@ -322,11 +322,8 @@ TEST(StartUp, TheAboutWindowIsAFixedWhiteRectangleWithoutButtons) {
   EXPECT_EQ(TitleButtons(about), "");
   // Above the picture (20, 41, 419 x 69), below the copyright line (31, 110, 397 x 20) and beside
   // both.
-  for (const QRect& empty : {QRect(0, 0, 459, 41), QRect(0, 130, 459, 70), QRect(0, 0, 20, 200),
-                             QRect(439, 0, 20, 200)}) {
-    EXPECT_EQ(NonWhitePixels(about, empty), 0)
-        << empty.x() << ", " << empty.y() << ", " << empty.width() << " x " << empty.height();
-  }
+  ExpectWhite(about, {QRect(0, 0, 459, 41), QRect(0, 130, 459, 70), QRect(0, 0, 20, 200),
+                      QRect(439, 0, 20, 200)});
 }
 
 // With the main window closed, a help window keeps the run going; its About item leads back to the
@@ -413,11 +410,8 @@ TEST(MainWindow, IsAFixedWhiteWindowWithCloseAndMinimiseButtons) {
   EXPECT_TRUE(KeepsContentSize(main, {550, 500}));
   EXPECT_EQ(TitleButtons(main), "close minimise");
   // Beside the tab panel (17, 61, 501 x 419), below it, and left of the banner (56, -10).
-  for (const QRect& empty : {QRect(0, 0, 17, 500), QRect(518, 0, 32, 500), QRect(0, 480, 550, 20),
-                             QRect(0, 0, 56, 61)}) {
-    EXPECT_EQ(NonWhitePixels(main, empty), 0)
-        << empty.x() << ", " << empty.y() << ", " << empty.width() << " x " << empty.height();
-  }
+  ExpectWhite(main, {QRect(0, 0, 17, 500), QRect(518, 0, 32, 500), QRect(0, 480, 550, 20),
+                     QRect(0, 0, 56, 61)});
 }
 
 TEST(MainWindow, AKeyOrClickInItHidesTheAboutWindowShownOverIt) {

@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <initializer_list>
 #include <string>
 
 #include "framework/window.h"
@@ -27,3 +28,5 @@ std::string TitleButtons(const fw::Window& window);
 // How many pixels of AREA (in content coordinates) are not white in the whole window as drawn: a
 // grab of the top-level, in which the content shows the window's own fill, or none.
 int NonWhitePixels(const fw::Window& window, QRect area);
+// Fails the test for each area (in content coordinates) that is not all white in the window.
+void ExpectWhite(const fw::Window& window, std::initializer_list<QRect> areas);
