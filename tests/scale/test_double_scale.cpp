@@ -12,6 +12,7 @@
 #include <QtGlobal>
 
 #include "app/app.h"
+#include "app/pictures.h"
 #include "mainwindow/control_wnd.h"
 #include "support/plain_desktop.h"
 #include "windows/about_wnd.h"
@@ -49,6 +50,8 @@ TEST(DoubleScale, TheBannerAndTheHelpBadgeComeFromTheirLargeDrawings) {
   AboutWnd& about = AboutWnd::Get();
   QApplication::processEvents();
   ASSERT_DOUBLE_EQ(about.Widget()->devicePixelRatioF(), 2);
+  EXPECT_EQ(Quorvane().Width(), 414) << "the picture keeps its size in points";
+  EXPECT_EQ(Quorvane().Height(), 70);
   const QImage banner(":/Quorvane@2x.png");
   ASSERT_EQ(banner.size(), QSize(828, 140));
   int opaque = 0;
