@@ -87,18 +87,23 @@ shoot_main tab-means
 mapfile -t tabs < <(tab_centres "$out/tab-means.png")
 ((${#tabs[@]} == ${#names[@]})) || { echo "the tab strip shows ${#tabs[@]} captions"; exit 1; }
 
-# What is typed on a panel stays through turns of the mouse wheel over the tabs: the wheel chooses
-# no tab, since entering one clears it. Typed into Mean of Sample 1 (left 72, top 262, 80 by 22).
 # Photographs the main window into FILE until it differs from PREVIOUS by more than a blinking
-# cursor, as typed text does, and sets apart to the number of pixels they differ in.
+# cursor, as typed text does, and is the same as a moment before, all typed keys shown; sets apart
+# to the number of pixels in which FILE and PREVIOUS differ.
 await_typed() {
-  local deadline=$((SECONDS + QV_WAIT))
+  local deadline=$((SECONDS + QV_WAIT)) settled
   until LC_ALL=C import -window "$main" "$1" 2>/dev/null &&
-    apart="$(qv_pixels_apart "$2" "$1")" && ((apart > 100)); do
+    apart="$(qv_pixels_apart "$2" "$1")" && ((apart > 100)) && sleep 0.2 &&
+    LC_ALL=C import -window "$main" "$1.next.png" 2>/dev/null &&
+    settled="$(qv_pixels_apart "$1" "$1.next.png")" && ((settled >= 0 && settled <= 40)); do
     ((SECONDS <= deadline)) || { echo "the typed keys did not show in $1"; exit 1; }
     sleep "$QV_POLL"
   done
+  rm -f "$1.next.png"
 }
+
+# What is typed on a panel stays through turns of the mouse wheel over the tabs: the wheel chooses
+# no tab, since entering one clears it. Typed into Mean of Sample 1 (left 72, top 262, 80 by 22).
 click_at $((72 + 40)) $((262 + 11))
 xdotool type --delay 20 '99.67'
 await_typed "$out/typed.png" "$out/tab-means.png"
