@@ -326,7 +326,8 @@ void Window::Show() {
     if (properties_.title.empty()) KeepNativeTitleEmpty(widget_);
   }
   // A window the user minimised comes back as it was: shown iconic, it would not be seen at all.
-  if (widget_->isMinimized()) widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
+  if (widget_->isMinimized())
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
   widget_->show();
   widget_->raise();
   widget_->activateWindow();

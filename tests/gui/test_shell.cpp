@@ -362,9 +362,9 @@ TEST(MainWindow, TheAboutWindowGivesWayToAMinimisedMainWindowByShowingIt) {
   ChooseItem(help, "AboutMenu", "AboutQuorvane");
   QApplication::processEvents();
   ASSERT_EQ(QApplication::activeWindow(), AboutWnd::Get().Widget());
-  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
-                                              : QApplication::activeWindow(),
-                  Qt::Key_Space);
+  QTest::keyClick(
+      QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(),
+      Qt::Key_Space);
   QApplication::processEvents();
   EXPECT_FALSE(AboutWnd::Get().Visible());
   EXPECT_EQ(fw::Window::Existing<ControlWnd>(), &main);

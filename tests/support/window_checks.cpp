@@ -78,7 +78,7 @@ int NonWhitePixels(const fw::Window& window, QRect area) {
 
 void ExpectWhite(const fw::Window& window, std::initializer_list<QRect> areas) {
   for (const QRect& area : areas) {
-    EXPECT_EQ(NonWhitePixels(window, area), 0) << "in " << area.x() << ", " << area.y() << ", "
-                                               << area.width() << " x " << area.height();
+    EXPECT_EQ(NonWhitePixels(window, area), 0)
+        << "in " << area.x() << ", " << area.y() << ", " << area.width() << " x " << area.height();
   }
 }
