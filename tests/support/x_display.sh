@@ -11,10 +11,13 @@ QV_POLL="${QV_POLL:-0.02}"  # seconds between two looks
 QV_WAIT="${QV_WAIT:-30}"    # seconds before a wait gives up
 
 # Starts Xvfb on a free display number and exports DISPLAY. DIR receives the server's log.
+# The server never resets: by default it does each time its last client leaves, and every look
+# for a window is a client that comes and goes; a program that connects while the server resets
+# is dropped and cannot start.
 qv_start_display() {
   local dir="$1" number=""
   : >"$dir/xvfb.display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/xvfb.display" \
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$dir/xvfb.display" \
     2>"$dir/xvfb.log" &
   QV_XVFB_PID=$!
   local deadline=$((SECONDS + QV_WAIT))
