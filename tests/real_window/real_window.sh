@@ -13,7 +13,7 @@ out="$2"
 
 # Every tool first: one that is missing would otherwise show only as a window that never came.
 missing=()
-for tool in cmake Xvfb xdotool xprop xwininfo import identify compare awk; do
+for tool in cmake Xvfb xdotool xprop xwininfo import identify compare convert awk; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 if ((${#missing[@]})); then
