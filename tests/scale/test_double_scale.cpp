@@ -71,10 +71,5 @@ TEST(DoubleScale, TheBannerAndTheHelpBadgeComeFromTheirLargeDrawings) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  UsePlainDesktop();
-  qputenv("QT_SCALE_FACTOR", QByteArray("2"));
-  ::testing::InitGoogleTest(&argc, argv);
-  fw::Application::SetArguments(argc, argv);
-  _EarlyStartup();
-  return RUN_ALL_TESTS();
+  return RunWidgetTests(argc, argv, [] { qputenv("QT_SCALE_FACTOR", QByteArray("2")); });
 }

@@ -36,15 +36,13 @@ TEST(FractionalScale, TheWindowsDrawAtTheScreensOwnScale) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  UsePlainDesktop();
-  // The screen's own density, as a desktop scaled to 125 % reports it; the program's declaration
-  // at start-up decides whether Qt keeps the fraction or rounds it to a whole scale.
-  qputenv("QT_FONT_DPI", QByteArray("120"));
-  // Qt 5 rounded such a scale unless told otherwise, and Qt 6 keeps it by default; starting from
-  // rounding shows that the program's own declaration keeps it, whatever the default.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-  ::testing::InitGoogleTest(&argc, argv);
-  fw::Application::SetArguments(argc, argv);
-  _EarlyStartup();
-  return RUN_ALL_TESTS();
+  return RunWidgetTests(argc, argv, [] {
+    // The screen's own density, as a desktop scaled to 125 % reports it; the program's declaration
+    // at start-up decides whether Qt keeps the fraction or rounds it to a whole scale.
+    qputenv("QT_FONT_DPI", QByteArray("120"));
+    // Qt 5 rounded such a scale unless told otherwise, and Qt 6 keeps it by default; starting
+    // from rounding shows that the program's own declaration keeps it, whatever the default.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  });
 }

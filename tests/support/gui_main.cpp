@@ -1,15 +1,8 @@
-// The main() of every widget test: the application object as start-up makes it, then the tests.
+// The main() of every widget test but those in tests/scale: the application object as start-up
+// makes it, on a plain desktop at scale 1, then the tests.
 
-#include <gtest/gtest.h>
-
-#include "app/app.h"
 #include "support/plain_desktop.h"
 
 int main(int argc, char** argv) {
-  // However the tests are started, so before the application object reads the environment.
-  UsePlainDesktop();
-  ::testing::InitGoogleTest(&argc, argv);
-  fw::Application::SetArguments(argc, argv);
-  _EarlyStartup();
-  return RUN_ALL_TESTS();
+  return RunWidgetTests(argc, argv);
 }

@@ -1,7 +1,11 @@
 #include "support/plain_desktop.h"
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QtGlobal>
+
+#include "app/app.h"
 
 void UsePlainDesktop() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -12,4 +16,14 @@ void UsePlainDesktop() {
         "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"}) {
     qunsetenv(name);
   }
+}
+
+int RunWidgetTests(int argc, char** argv, const std::function<void()>& setUpScreen) {
+  // However the tests are started, so before the application object reads the environment.
+  UsePlainDesktop();
+  if (setUpScreen) setUpScreen();
+  ::testing::InitGoogleTest(&argc, argv);
+  fw::Application::SetArguments(argc, argv);
+  _EarlyStartup();
+  return RUN_ALL_TESTS();
 }
