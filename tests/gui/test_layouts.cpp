@@ -18,7 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QPalette>
 #include <QRect>
 #include <QTabBar>
@@ -34,6 +33,7 @@
 
 #include "framework/controls.h"
 #include "support/panel_fixture.h"
+#include "support/window_checks.h"
 #include "windows/about_wnd.h"
 
 namespace {
@@ -288,22 +288,6 @@ std::string ShownText(const fw::Object& object) {
   return "";
 }
 
-// The window's content: the area under its menu bar, whose top left corner is the origin of the
-// window's coordinates.
-const QWidget* Content(const fw::Window& window) {
-  return static_cast<const QMainWindow*>(window.Widget())->centralWidget();
-}
-
-// Where a widget lies in the window's coordinates.
-QRect InContent(const fw::Window& window, const QWidget* widget) {
-  return {widget->mapTo(Content(window), QPoint(0, 0)), widget->size()};
-}
-
-std::string RectText(const QRect& r) {
-  return std::to_string(r.left()) + ", " + std::to_string(r.top()) + ", " +
-         std::to_string(r.width()) + " x " + std::to_string(r.height());
-}
-
 std::string FontText(const FontOf& font) {
   return std::to_string(font.pixels) + " px" + (font.bold ? " bold" : "") +
          (font.italic ? " italic" : "") + (font.fixedPitch ? ", fixed pitch" : ", proportional");
@@ -443,7 +427,7 @@ bool OnTab(ControlWnd& window, const fw::Control& control, int tab) {
 // Every control but the one held apart lies whole in the window's content.
 void ExpectWithinContent(const fw::Window& window, const std::vector<Row>& rows,
                          const std::string& heldApart) {
-  const QRect content = Content(window)->rect();
+  const QRect content = ContentOf(window)->rect();
   for (const Row& row : rows) {
     auto* control = dynamic_cast<const fw::Control*>(window.Find(row.name));
     if (!control || row.name == heldApart) continue;

@@ -282,34 +282,22 @@ TEST(StartUp, TheAboutWindowShowsTheCopyrightLineWithoutAFrame) {
   EXPECT_EQ(QApplication::activeWindow(), about.Widget());
 }
 
-// How many pixels of the picture, laid at the top-left corner of the rectangle in the shot, differ
-// from the shot; the picture's rows and columns beyond the rectangle are not looked at.
-int PixelsApart(const QImage& shot, const QRect& at, const QImage& picture) {
-  int apart = 0;
-  for (int y = 0; y < std::min(at.height(), picture.height()); ++y) {
-    for (int x = 0; x < std::min(at.width(), picture.width()); ++x) {
-      apart += shot.pixel(at.x() + x, at.y() + y) != picture.pixel(x, y);
-    }
-  }
-  return apart;
-}
-
 // The About window's canvas, 419 by 69, shows the 414 by 70 banner at its own size from its
 // top-left corner, every pixel as the picture file holds it; stretched to the canvas, every letter
 // would be resampled and soft. Beside it the window's white shows through.
 TEST(StartUp, TheAboutWindowDrawsTheBannerPixelForPixel) {
   _LateStartup();
   AboutWnd& about = AboutWnd::Get();
-  QWidget* canvas = about.Canvas1().Widget();
-  const QImage shot = about.Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QImage banner = QImage(":/Quorvane.png").convertToFormat(QImage::Format_RGB32);
+  const QImage shot = about.Widget()->grab().toImage();
+  const QImage banner(":/Quorvane.png");
   ASSERT_EQ(banner.size(), QSize(414, 70));
-  const QRect place(canvas->mapTo(about.Widget(), QPoint(0, 0)), canvas->size());
+  const QRect place = InContent(about, about.Canvas1().Widget());
   ASSERT_EQ(place.size(), QSize(419, 69));
-  EXPECT_EQ(PixelsApart(shot, place, banner), 0);
-  QImage beside(5, 69, QImage::Format_RGB32);
-  beside.fill(Qt::white);
-  EXPECT_EQ(PixelsApart(shot, place.adjusted(414, 0, 0, 0), beside), 0);
+  const QPoint content = ContentOf(about)->mapTo(about.Widget(), QPoint(0, 0));
+  int compared = 0;
+  EXPECT_EQ(PixelsApart(shot, place.translated(content), banner, &compared), 0);
+  EXPECT_EQ(compared, 414 * 69) << "the canvas shows all of the banner but its last row";
+  ExpectWhite(about, {place.adjusted(414, 0, 0, 0)});
 }
 
 // 459 by 200 on white, with no button to close, minimise or resize it. The white is the window's

@@ -15,32 +15,28 @@
 #include "app/pictures.h"
 #include "mainwindow/control_wnd.h"
 #include "support/plain_desktop.h"
+#include "support/window_checks.h"
 #include "windows/about_wnd.h"
 
 namespace {
 
-// How many of the picture's opaque pixels the control, as drawn now without the controls that lie
-// in it (the main window's credit line), shows otherwise; the transparent rim of a picture shows
-// what lies beneath it. Sets opaque to how many were compared.
-int OpaquePixelsApart(const fw::Control& control, const QImage& picture, int& opaque) {
+// The control as drawn now, in the screen's pixels, without the controls that lie in it (the
+// main window's credit line lies in its banner).
+QImage DrawnAlone(const fw::Control& control) {
   QWidget* widget = control.Widget();
   const qreal ratio = widget->devicePixelRatioF();
   QPixmap drawn(widget->size() * ratio);
   drawn.setDevicePixelRatio(ratio);
   drawn.fill(Qt::transparent);
   widget->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-  const QImage shot = drawn.toImage().convertToFormat(QImage::Format_ARGB32);
-  const QImage file = picture.convertToFormat(QImage::Format_ARGB32);
-  int apart = 0;
-  opaque = 0;
-  for (int y = 0; y < std::min(shot.height(), file.height()); ++y) {
-    for (int x = 0; x < std::min(shot.width(), file.width()); ++x) {
-      if (qAlpha(file.pixel(x, y)) < 255) continue;
-      ++opaque;
-      apart += shot.pixel(x, y) != file.pixel(x, y);
-    }
-  }
-  return apart;
+  return drawn.toImage();
+}
+
+// How many of the picture's opaque pixels the control shows otherwise; sets opaque to how many
+// were compared.
+int OpaquePixelsApart(const fw::Control& control, const QImage& picture, int& opaque) {
+  const QImage shot = DrawnAlone(control);
+  return PixelsApart(shot, shot.rect(), picture, &opaque);
 }
 
 // The banner and the help badge are drawn pixel for pixel from their drawings at twice the size,

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 std::string Text(QSize size) {
@@ -14,6 +15,15 @@ std::string Text(QSize size) {
 
 QWidget* ContentOf(const fw::Window& window) {
   return static_cast<QMainWindow*>(window.Widget())->centralWidget();
+}
+
+QRect InContent(const fw::Window& window, const QWidget* widget) {
+  return {widget->mapTo(ContentOf(window), QPoint(0, 0)), widget->size()};
+}
+
+std::string RectText(const QRect& r) {
+  return std::to_string(r.left()) + ", " + std::to_string(r.top()) + ", " +
+         std::to_string(r.width()) + " x " + std::to_string(r.height());
 }
 
 ::testing::AssertionResult KeepsContentSize(const fw::Window& window, QSize size) {
@@ -78,7 +88,22 @@ int NonWhitePixels(const fw::Window& window, QRect area) {
 
 void ExpectWhite(const fw::Window& window, std::initializer_list<QRect> areas) {
   for (const QRect& area : areas) {
-    EXPECT_EQ(NonWhitePixels(window, area), 0)
-        << "in " << area.x() << ", " << area.y() << ", " << area.width() << " x " << area.height();
+    EXPECT_EQ(NonWhitePixels(window, area), 0) << "in " << RectText(area);
   }
+}
+
+int PixelsApart(const QImage& shot, const QRect& area, const QImage& picture, int* compared) {
+  const QImage drawn = shot.convertToFormat(QImage::Format_ARGB32);
+  const QImage file = picture.convertToFormat(QImage::Format_ARGB32);
+  const QRect inShot = area.intersected(drawn.rect());
+  int apart = 0, opaque = 0;
+  for (int y = 0; y < std::min(inShot.height(), file.height()); ++y) {
+    for (int x = 0; x < std::min(inShot.width(), file.width()); ++x) {
+      if (qAlpha(file.pixel(x, y)) < 255) continue;
+      ++opaque;
+      apart += drawn.pixel(inShot.x() + x, inShot.y() + y) != file.pixel(x, y);
+    }
+  }
+  if (compared) *compared = opaque;
+  return apart;
 }

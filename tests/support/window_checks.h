@@ -11,10 +11,16 @@
 
 #include "framework/window.h"
 
+class QImage;
 class QWidget;
 
-// The window's content area, below any menu bar.
+// The window's content area, below any menu bar: its top left corner is the origin of the
+// window's coordinates.
 QWidget* ContentOf(const fw::Window& window);
+// Where a widget of the window lies in the window's coordinates.
+QRect InContent(const fw::Window& window, const QWidget* widget);
+// "left, top, width x height", for the messages.
+std::string RectText(const QRect& r);
 
 // Whether the user cannot resize the window: its top-level asks the window manager for one size
 // only (equal minimum and maximum, as the platform window holds them), and a resize of the
@@ -30,3 +36,10 @@ std::string TitleButtons(const fw::Window& window);
 int NonWhitePixels(const fw::Window& window, QRect area);
 // Fails the test for each area (in content coordinates) that is not all white in the window.
 void ExpectWhite(const fw::Window& window, std::initializer_list<QRect> areas);
+
+// How many of the picture's opaque pixels, laid with its top left corner at the top left of AREA
+// in the shot (both in pixels), differ from the shot; only those within AREA are compared, and
+// COMPARED, where given, is set to how many those were. A transparent pixel of the picture shows
+// what lies beneath it, so it is not compared.
+int PixelsApart(const QImage& shot, const QRect& area, const QImage& picture,
+                int* compared = nullptr);
