@@ -245,20 +245,7 @@ const std::vector<Restated>& RestatedInputs() {
 }
 
 std::string HelpText(int tab) {
-  switch (tab) {
-    case 0:
-      return helpWnd::Get().EditField1().Text();
-    case 1:
-      return helpWnd1::Get().EditField1().Text();
-    case 2:
-      return helpWnd2::Get().EditField1().Text();
-    case 3:
-      return helpWnd3::Get().EditField1().Text();
-    case 4:
-      return helpWnd4::Get().EditField1().Text();
-    default:
-      return helpWnd5::Get().EditField1().Text();
-  }
+  return PanelHelp(tab).EditField1().Text();
 }
 
 std::string Trimmed(const std::string& text) {

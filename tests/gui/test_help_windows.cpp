@@ -24,6 +24,7 @@
 #include "app/app.h"
 #include "mainwindow/control_wnd.h"
 #include "support/hang_guard.h"
+#include "support/panel_fixture.h"
 #include "support/user_actions.h"
 #include "support/window_checks.h"
 #include "windows/help_wnd.h"
@@ -216,10 +217,10 @@ TEST(HelpWindows, ShowTheMainWindowsMenuBarAboveTheirText) {
 // and its text, longer than the window, scrolls up and down; it wraps at the window's width, so
 // there is nothing to scroll across.
 TEST(HelpWindows, AreFixedInSizeWithATextThatScrollsDown) {
-  HelpWindow* windows[] = {&helpWnd::Get(),  &helpWnd1::Get(), &helpWnd2::Get(),
-                           &helpWnd3::Get(), &helpWnd4::Get(), &helpWnd5::Get()};
+  for (int tab = 0; tab < 6; ++tab) PanelHelp(tab);
   QApplication::processEvents();
-  for (HelpWindow* help : windows) {
+  for (int tab = 0; tab < 6; ++tab) {
+    HelpWindow* help = &PanelHelp(tab);
     SCOPED_TRACE(Heading(*help));
     EXPECT_TRUE(KeepsContentSize(*help, {550, 500}));
     EXPECT_EQ(TitleButtons(*help), "close minimise");
@@ -324,9 +325,8 @@ std::vector<int> CellStarts(QPlainTextEdit& editor, const QTextBlock& line) {
 // wraps it (the rest would start at the left edge). Columns are set with tabs: blanks line up
 // only by chance in such a font.
 TEST(HelpWindows, TheColumnsOfEachHelpTextLineUp) {
-  HelpWindow* windows[] = {&helpWnd::Get(),  &helpWnd1::Get(), &helpWnd2::Get(),
-                           &helpWnd3::Get(), &helpWnd4::Get(), &helpWnd5::Get()};
-  for (HelpWindow* window : windows) {
+  for (int tab = 0; tab < 6; ++tab) {
+    HelpWindow* window = &PanelHelp(tab);
     auto& editor = *static_cast<QPlainTextEdit*>(window->EditField1().Widget());
     SCOPED_TRACE(Heading(*window));
     auto* layout = editor.document()->documentLayout();

@@ -13,6 +13,7 @@
 
 #include "framework/services.h"
 #include "support/number_text.h"
+#include "windows/help_wnd.h"
 
 void PanelTest::SetUp() {
   fw::SetMsgBoxHandler([this](const std::string& text) { messages.push_back(text); });
@@ -121,6 +122,23 @@ bool TabResults::AnyShown() const {
 }
 
 std::string TabSuffix(int tab) { return tab == 0 ? "" : IntText(tab); }
+
+HelpWindow& PanelHelp(int tab) {
+  switch (tab) {
+    case 0:
+      return helpWnd::Get();
+    case 1:
+      return helpWnd1::Get();
+    case 2:
+      return helpWnd2::Get();
+    case 3:
+      return helpWnd3::Get();
+    case 4:
+      return helpWnd4::Get();
+    default:
+      return helpWnd5::Get();
+  }
+}
 
 ShownResult Shown(fw::TextField& statistic, fw::TextField& df, fw::TextField& p) {
   return {statistic.Text(), df.Text(), p.Text(), statistic.Visible(), df.Visible(), p.Visible()};

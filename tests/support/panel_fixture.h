@@ -12,6 +12,7 @@
 #include "framework/controls.h"
 #include "mainwindow/control_wnd.h"
 
+class HelpWindow;
 class QWidget;
 
 // A tab's three result fields and their captions, listed here apart from the program's own
@@ -71,6 +72,9 @@ class PanelTest : public ::testing::Test {
 
 // The suffix that the names of a tab's controls carry: none on the first tab, else its index.
 std::string TabSuffix(int tab);
+
+// The help window of the tab with that index, made if there is none yet.
+HelpWindow& PanelHelp(int tab);
 
 // What a panel's result fields show, and whether each is on show.
 struct ShownResult {
