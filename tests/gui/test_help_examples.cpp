@@ -425,15 +425,83 @@ double ExactP(const Anchor& anchor) {
                         std::stod(anchor.df.substr(comma + 1)));
 }
 
+// The fields that the printed values go into, each named by the value's row and column on the
+// tab under the example's design.
+Inputs FieldsOf(int tab, const PrintedExample& example) {
+  Inputs inputs;
+  for (const auto& value : example.values) {
+    const auto cell =
+        std::find_if(CellFields().begin(), CellFields().end(), [&](const CellField& c) {
+          return c.tab == tab && c.design == example.design && c.row == value.row &&
+                 c.column == value.column;
+        });
+    if (cell == CellFields().end()) {
+      ADD_FAILURE() << "no field for the row \"" << value.row << "\" and the column \""
+                    << value.column << "\" in the " << example.design << " design";
+      continue;
+    }
+    EXPECT_TRUE(std::none_of(inputs.begin(), inputs.end(),
+                             [&](const auto& input) { return input.first == cell->field; }))
+        << cell->field << " given twice";
+    inputs.emplace_back(cell->field, value.text);
+  }
+  return inputs;
+}
+
+// The prose that says an input of the example again says the table's value. Records each
+// restatement that the prose holds.
+void ExpectProseAsTheTable(int tab, int number, const PrintedExample& example, const Inputs& inputs,
+                           std::set<const Restated*>& found) {
+  std::map<std::string, std::string> given(inputs.begin(), inputs.end());
+  for (const Restated& restated : RestatedInputs()) {
+    if (restated.tab != tab || restated.number != number) continue;
+    std::smatch match;
+    if (!std::regex_search(example.prose, match, std::regex(restated.expression))) continue;
+    found.insert(&restated);
+    EXPECT_TRUE(given.count(restated.field) &&
+                ReadNumber(match[1].str()) == ReadNumber(given[restated.field]))
+        << "the prose says \"" << match[0] << "\", the table gives " << restated.field << " "
+        << given[restated.field];
+  }
+}
+
+// The result line names each result by its caption on the panel ("p x 2" and the like for p) and
+// writes it as the panel's field shows it, the sign of the statistic included; and the panel's
+// result is the example's own.
+void ExpectShownAsStated(const PrintedExample& example, const TabResults& shown,
+                         const Anchor& anchor) {
+  auto stated = [&](auto named) {
+    std::vector<std::string> values;
+    for (const auto& [name, value] : example.results) {
+      if (named(name)) values.push_back(value);
+    }
+    return values;
+  };
+  const std::string caption = shown.statisticCaption.Text();
+  EXPECT_EQ(stated([&](const std::string& name) { return name == caption; }),
+            std::vector<std::string>{shown.statistic.Text()})
+      << caption << " = " << shown.statistic.Text();
+  EXPECT_EQ(stated([](const std::string& name) { return name.starts_with('p'); }),
+            std::vector<std::string>{shown.p.Text()})
+      << "p = " << shown.p.Text();
+  EXPECT_EQ(
+      stated([](const std::string& name) { return name == "df"; }),
+      shown.df.Visible() ? std::vector<std::string>{shown.df.Text()} : std::vector<std::string>{})
+      << "df = " << shown.df.Text();
+
+  EXPECT_EQ(shown.statistic.Text(), SignedThreeDecimals(anchor.statistic));
+  EXPECT_EQ(shown.df.Visible() ? shown.df.Text() : "", anchor.df);
+  EXPECT_TRUE(PAgrees(shown.p.Text(), ExactP(anchor)))
+      << shown.p.Text() << " against the exact " << ExactP(anchor);
+}
+
 TEST_F(HelpExamples, EachExampleTypedAsPrintedShowsItsStatedResult) {
   std::set<const Anchor*> found;
   std::set<const Restated*> restatedFound;
   for (int tab = 0; tab < 6; ++tab) {
     const std::string help = HelpText(tab);
     for (int number : ExampleNumbers(help)) {
-      const std::string where =
-          "example " + IntText(number) + " of the help of tab " + IntText(tab);
-      SCOPED_TRACE(where);
+      SCOPED_TRACE("example " + IntText(number) + " of the help of tab " + IntText(tab));
       const auto anchor = std::find_if(Anchors().begin(), Anchors().end(), [&](const Anchor& a) {
         return a.tab == tab && a.number == number;
       });
@@ -445,41 +513,12 @@ TEST_F(HelpExamples, EachExampleTypedAsPrintedShowsItsStatedResult) {
       const PrintedExample example = Parse(ExampleLines(help, number));
       EXPECT_EQ(example.design, anchor->design) << "the design of the heading";
 
-      // Each printed value goes into the field that its row and column name.
-      Inputs inputs;
-      for (const auto& value : example.values) {
-        const auto cell =
-            std::find_if(CellFields().begin(), CellFields().end(), [&](const CellField& c) {
-              return c.tab == tab && c.design == example.design && c.row == value.row &&
-                     c.column == value.column;
-            });
-        if (cell == CellFields().end()) {
-          ADD_FAILURE() << "no field for the row \"" << value.row << "\" and the column \""
-                        << value.column << "\" in the " << example.design << " design";
-          continue;
-        }
-        EXPECT_TRUE(std::none_of(inputs.begin(), inputs.end(),
-                                 [&](const auto& input) { return input.first == cell->field; }))
-            << cell->field << " given twice";
-        inputs.emplace_back(cell->field, value.text);
-      }
-      std::map<std::string, std::string> given(inputs.begin(), inputs.end());
+      const Inputs inputs = FieldsOf(tab, example);
       std::map<std::string, double> printed, known;
       for (const auto& [field, text] : inputs) printed[field] = ReadNumber(text);
       for (const auto& [field, text] : anchor->inputs) known[field] = ReadNumber(text);
       EXPECT_EQ(printed, known) << "the example's inputs";
-
-      // The prose that says an input again says the table's value.
-      for (const Restated& restated : RestatedInputs()) {
-        if (restated.tab != tab || restated.number != number) continue;
-        std::smatch match;
-        if (!std::regex_search(example.prose, match, std::regex(restated.expression))) continue;
-        restatedFound.insert(&restated);
-        EXPECT_TRUE(given.count(restated.field) &&
-                    ReadNumber(match[1].str()) == ReadNumber(given[restated.field]))
-            << "the prose says \"" << match[0] << "\", the table gives " << restated.field << " "
-            << given[restated.field];
-      }
+      ExpectProseAsTheTable(tab, number, example, inputs, restatedFound);
 
       EXPECT_TRUE(Enter(tab, example.design, inputs)) << "a field refused a printed value";
       Calculate(tab);
@@ -487,34 +526,7 @@ TEST_F(HelpExamples, EachExampleTypedAsPrintedShowsItsStatedResult) {
         ADD_FAILURE() << "Calculate said: " << LastMessage();
         continue;
       }
-
-      // The result line names each result by its caption on the panel ("p x 2" and the like
-      // for p) and writes it as the panel's field shows it, the sign of the statistic included.
-      auto stated = [&](auto named) {
-        std::vector<std::string> values;
-        for (const auto& [name, value] : example.results) {
-          if (named(name)) values.push_back(value);
-        }
-        return values;
-      };
-      const TabResults shown = Results(tab);
-      const std::string caption = shown.statisticCaption.Text();
-      EXPECT_EQ(stated([&](const std::string& name) { return name == caption; }),
-                std::vector<std::string>{shown.statistic.Text()})
-          << caption << " = " << shown.statistic.Text();
-      EXPECT_EQ(stated([](const std::string& name) { return name.starts_with('p'); }),
-                std::vector<std::string>{shown.p.Text()})
-          << "p = " << shown.p.Text();
-      EXPECT_EQ(stated([](const std::string& name) { return name == "df"; }),
-                shown.df.Visible() ? std::vector<std::string>{shown.df.Text()}
-                                   : std::vector<std::string>{})
-          << "df = " << shown.df.Text();
-
-      // And the panel's result is the example's own.
-      EXPECT_EQ(shown.statistic.Text(), SignedThreeDecimals(anchor->statistic));
-      EXPECT_EQ(shown.df.Visible() ? shown.df.Text() : "", anchor->df);
-      EXPECT_TRUE(PAgrees(shown.p.Text(), ExactP(*anchor)))
-          << shown.p.Text() << " against the exact " << ExactP(*anchor);
+      ExpectShownAsStated(example, Results(tab), *anchor);
     }
   }
   for (const Anchor& anchor : Anchors()) {
