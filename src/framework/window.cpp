@@ -260,7 +260,7 @@ void Window::ClosedByUser() {
 // would be active, and only a click could send it away. It takes the keys as it did at start-up.
 void Window::PassKeysToSplash() {
   for (const auto& [type, window] : Instances()) {
-    if (window != this && window->properties_.frame == Frame::Splash && window->Visible()) {
+    if (window->properties_.frame == Frame::Splash && window->Visible()) {
       window->widget_->raise();
       window->widget_->activateWindow();
       return;

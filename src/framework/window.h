@@ -138,7 +138,7 @@ class Window {
   void OrderKeyboardFocus();
   QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
   void ClosedByUser();
-  void PassKeysToSplash();
+  static void PassKeysToSplash();
 
   QMainWindow* widget_;
   QWidget* content_;
