@@ -456,8 +456,11 @@ class RadioWidget : public QRadioButton {
  protected:
   void focusInEvent(QFocusEvent* event) override {
     QRadioButton::focusInEvent(event);
-    for (auto* button : parentWidget()->findChildren<RadioWidget*>(Qt::FindDirectChildrenOnly)) {
-      button->setFocusPolicy(button->ownPolicy_);
+    // The class has no meta-object of its own, so the search is for every radio button and the
+    // cast keeps ours.
+    for (auto* radio : parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+      if (auto* button = dynamic_cast<RadioWidget*>(radio))
+        button->setFocusPolicy(button->ownPolicy_);
     }
   }
 
