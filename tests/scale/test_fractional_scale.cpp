@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 #include <QtGlobal>
+#include <cmath>
 
 #include "app/app.h"
 #include "mainwindow/control_wnd.h"
@@ -31,6 +33,41 @@ TEST(FractionalScale, TheWindowsDrawAtTheScreensOwnScale) {
   ASSERT_TRUE(main.Visible());
   EXPECT_DOUBLE_EQ(main.Widget()->devicePixelRatioF(), 1.25);
   EXPECT_EQ(ContentOf(main)->size(), QSize(550, 500));
+}
+
+// The canvas's picture as the screen at 1.25 should show it: the large drawing brought down
+// smoothly to 1.25 pixels to the point, over the whole pixels that the picture covers in the
+// control as drawn. The small one blown up would be soft, and the large one brought down without
+// blending would drop and double its lines.
+::testing::AssertionResult ShowsTheLargeDrawingSmoothly(const fw::Control& control,
+                                                        const char* large) {
+  const QImage shot = DrawnAlone(control);
+  const QImage drawing(large);
+  const QSize points = drawing.size() / 2;
+  const QSize covered(int(std::floor(points.width() * 1.25)),
+                      int(std::floor(points.height() * 1.25)));
+  if (drawing.isNull()) return ::testing::AssertionFailure() << large << " was not found";
+  if (shot.width() < covered.width()) {
+    return ::testing::AssertionFailure()
+           << "the control is drawn " << shot.width() << " pixels wide";
+  }
+  return LookAlike(shot, SmoothlyScaled(drawing, 1.25 / 2, covered), 16);
+}
+
+// Between whole scales the banner and the help badge come from their drawings at twice the size,
+// brought down smoothly, as sharp as the screen allows.
+TEST(FractionalScale, TheBannerAndTheHelpBadgeComeFromTheirLargeDrawingsSmoothly) {
+  _LateStartup();
+  AboutWnd& about = AboutWnd::Get();
+  QApplication::processEvents();
+  ASSERT_DOUBLE_EQ(about.Widget()->devicePixelRatioF(), 1.25);
+  EXPECT_TRUE(ShowsTheLargeDrawingSmoothly(about.Canvas1(), ":/Quorvane@2x.png"))
+      << "the About window's banner";
+  QTest::keyClick(about.Widget(), Qt::Key_Space);
+  ControlWnd& main = ControlWnd::Get();
+  EXPECT_TRUE(ShowsTheLargeDrawingSmoothly(main.helpBtn(), ":/Help@2x.png")) << "the help badge";
+  EXPECT_TRUE(ShowsTheLargeDrawingSmoothly(main.Canvas1(), ":/Quorvane@2x.png"))
+      << "the main window's banner";
 }
 
 }  // namespace

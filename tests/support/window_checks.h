@@ -13,6 +13,9 @@
 
 class QImage;
 class QWidget;
+namespace fw {
+class Control;
+}
 
 // The window's content area, below any menu bar: its top left corner is the origin of the
 // window's coordinates.
@@ -43,3 +46,21 @@ void ExpectWhite(const fw::Window& window, std::initializer_list<QRect> areas);
 // what lies beneath it, so it is not compared.
 int PixelsApart(const QImage& shot, const QRect& area, const QImage& picture,
                 int* compared = nullptr);
+
+// The control as drawn now, alone, in the screen's pixels from its top left corner: without the
+// controls that lie in it (the main window's credit line lies in its banner) and without what
+// lies beneath it, which stays transparent.
+QImage DrawnAlone(const fw::Control& control);
+
+// PICTURE at FACTOR times its size, SIZE pixels of it, as a smooth scaling makes it: each pixel
+// the blend, in premultiplied colour, of the four pixels of the picture nearest to the point under
+// its centre, weighed by their nearness. At one half, each pixel is the mean of a 2 x 2 square.
+QImage SmoothlyScaled(const QImage& picture, double factor, QSize size);
+
+// Whether two pictures look alike over the pixels they share: no channel of a pixel, alpha or a
+// colour (premultiplied, 0 to 255), differs by more than TOLERANCE. Where RADIUS is given, each
+// pixel is first taken as the mean of the square of 2 RADIUS + 1 pixels around it, as the eye
+// sees a picture from afar: an edge drawn a pixel further on counts for little, ink gone from an
+// area in full. The message says how far apart they are, and where.
+::testing::AssertionResult LookAlike(const QImage& a, const QImage& b, int tolerance,
+                                     int radius = 0);
