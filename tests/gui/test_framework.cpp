@@ -198,7 +198,7 @@ TEST_F(Framework, KeyDownSeesTypedKeysAndDiscardsOnTrue) {
 
 TEST_F(Framework, TabReachesKeyDownAndMovesTheFocusWhenPassed) {
   w->Show();
-  QApplication::setActiveWindow(w->Widget());
+  ASSERT_TRUE(ActivateWindow(*w));
   Field("filtered").SetFocus();
   QTest::keyClick(Edit("filtered"), Qt::Key_Tab);
   EXPECT_EQ(w->keys, (std::vector<std::string>{"\t"}));
