@@ -97,6 +97,9 @@ Application::Application() : impl_(std::make_unique<Impl>()) {
   impl_->qt = std::make_unique<EventRouter>(gArgc, gArgv);
   // Closing the last window quits only when no timer is about to show another (QuitIfIdle).
   QApplication::setQuitOnLastWindowClosed(false);
+  // A Wayland desktop knows the program's windows by this name: that of the installed
+  // quorvane.desktop, whose name and icon it shows for them.
+  QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   gCurrent = this;
 }

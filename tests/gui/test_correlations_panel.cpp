@@ -15,6 +15,7 @@
 #include "app/module1.h"
 #include "support/number_text.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -266,7 +267,7 @@ TEST_F(CorrelationsPanel, TheTabKeyVisitsTheNFieldFirstAndTheFirstRLast) {
     result->SetVisible(true);
   }
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   W().n12fld().SetFocus();
   std::vector<std::string> visited;
   for (int key = 0; key < 5; ++key) {

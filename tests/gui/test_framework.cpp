@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -198,7 +199,7 @@ TEST_F(Framework, KeyDownSeesTypedKeysAndDiscardsOnTrue) {
 
 TEST_F(Framework, TabReachesKeyDownAndMovesTheFocusWhenPassed) {
   w->Show();
-  QApplication::setActiveWindow(w->Widget());
+  ASSERT_TRUE(ActivateWindow(*w));
   Field("filtered").SetFocus();
   QTest::keyClick(Edit("filtered"), Qt::Key_Tab);
   EXPECT_EQ(w->keys, (std::vector<std::string>{"\t"}));
@@ -369,6 +370,15 @@ TEST_F(Framework, TabOrderFollowsTabIndexWithinEachParent) {
   QWidget* after = Field("filtered").Widget()->nextInFocusChain();
   while (after && !(after->focusPolicy() & Qt::TabFocus)) after = after->nextInFocusChain();
   EXPECT_EQ(after, Field("limited").Widget());
+}
+
+// A Wayland desktop finds the program's name and icon through this name: the base name of the
+// desktop file that is installed.
+TEST(Application, GoesByTheNameOfTheInstalledDesktopFile) {
+  const QFileInfo installed(QString::fromUtf8(QUORVANE_DESKTOP_FILE));
+  ASSERT_TRUE(installed.isFile()) << QUORVANE_DESKTOP_FILE;
+  EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(),
+            installed.completeBaseName().toStdString());
 }
 
 // Timers on the real event loop, each beside a clock of the same period: after five ticks of the

@@ -129,7 +129,7 @@ TEST(HelpWindows, ASecondClickBringsTheHelpWindowToTheFront) {
   ASSERT_NE(help, nullptr);
   QApplication::processEvents();
   ASSERT_EQ(QApplication::activeWindow(), help->Widget());
-  QApplication::setActiveWindow(main.Widget());  // the user clicks into the main window
+  ASSERT_TRUE(ActivateWindow(main));  // the user clicks into the main window
   ASSERT_EQ(QApplication::activeWindow(), main.Widget());
   Click(main.helpBtn());
   QApplication::processEvents();
@@ -144,7 +144,7 @@ TEST(HelpWindows, AClickOnItsButtonBringsBackAMinimisedHelpWindow) {
   helpWnd* help = fw::Window::Existing<helpWnd>();
   ASSERT_NE(help, nullptr);
   help->Widget()->showMinimized();
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   ASSERT_TRUE(help->Widget()->isMinimized());
   for (int click = 1; click <= 2; ++click) {
     SCOPED_TRACE("click " + std::to_string(click));
@@ -178,7 +178,7 @@ TEST(HelpWindows, TypedTextStaysUntilTheWindowIsClosed) {
 // modifier, leaves the text and the focus as they were, and typing goes on where the cursor was.
 TEST(HelpWindows, TheTabKeyLeavesTheTextAsItWas) {
   helpWnd3& help = helpWnd3::Get();
-  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(ActivateWindow(help));
   help.EditField1().SetFocus();
   static_cast<QPlainTextEdit*>(help.EditField1().Widget())->moveCursor(QTextCursor::Start);
   const std::string original = help.EditField1().Text();
@@ -239,7 +239,7 @@ TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {
   main.m1fld().SetText("12.5");
   main.m1fld().SetFocus();  // nothing selected there
   helpWnd& help = helpWnd::Get();
-  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(ActivateWindow(help));
   help.EditField1().SetFocus();
   SelectFirstLine(help.EditField1());
   QGuiApplication::clipboard()->clear();
@@ -276,18 +276,18 @@ TEST(HelpWindows, EditItemsFollowTheHelpTextOfTheirOwnWindow) {
 TEST(HelpWindows, TheSelectionShowsOnlyWhileTheTextHasTheFocus) {
   ControlWnd& main = ControlWnd::Get();
   helpWnd1& help = helpWnd1::Get();
-  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(ActivateWindow(help));
   help.EditField1().SetFocus();
   SelectFirstLine(help.EditField1());
   EXPECT_GT(SelectionPixels(help.EditField1()), 100);
 
   // A click into the main window.
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   QTest::mouseClick(main.m1fld().Widget(), Qt::LeftButton);
   ASSERT_TRUE(main.m1fld().HasFocus());
   EXPECT_EQ(SelectionPixels(help.EditField1()), 0);
 
-  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(ActivateWindow(help));
   ASSERT_TRUE(help.EditField1().HasFocus());
   EXPECT_GT(SelectionPixels(help.EditField1()), 100) << "back with the focus";
 
@@ -374,7 +374,7 @@ TEST(HelpWindows, TheColumnsOfEachHelpTextLineUp) {
 TEST(HelpWindows, QuitFromAHelpWindowEndsTheEventLoop) {
   ControlWnd::Get();
   helpWnd4& help = helpWnd4::Get();
-  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(ActivateWindow(help));
   help.EditField1().SetFocus();
   QWidget* text = help.EditField1().Widget();
   QTimer::singleShot(0, text, [text] { QTest::keyClick(text, Qt::Key_Q, Qt::ControlModifier); });

@@ -345,7 +345,7 @@ const EditCase kEdits[] = {
 
 TEST_F(InputFilters, EveryEditOfTheUserBlanksAResultInTheFieldsMannerAsAKeyDoes) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   for (const FieldCase& c : kFields) {
     for (const EditCase& e : kEdits) {
       SCOPED_TRACE(std::string(c.name) + ", " + e.name);
@@ -366,7 +366,7 @@ TEST_F(InputFilters, EveryEditOfTheUserBlanksAResultInTheFieldsMannerAsAKeyDoes)
 
 TEST_F(InputFilters, EditsWithNoResultOnShowAndTextFromCodeBlankNothing) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   for (const FieldCase& c : kFields) {
     fw::TextField& field = Enter(c);
     ShowResult(c.tab);
@@ -502,7 +502,7 @@ std::vector<PasteCase> Pastes() {
 // A paste cut short to the limit would be another number: 12000 would become 1200.
 TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResultOnShow) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   const std::pair<FieldOf, const char*> tooLong[] = {
       {&ControlWnd::n1fld, "12000"},
       {&ControlWnd::m1fld, "123456789012345"},
@@ -534,7 +534,7 @@ TEST_F(InputFilters, APasteThatDoesNotFitIsRefusedWholeWithABeepAndLeavesTheResu
 // be read as another number without a word ("abc" as 0, "12,5" as 12).
 TEST_F(InputFilters, APasteThatHoldsNoNumberIsRefusedWholeWithABeepAndLeavesTheResultOnShow) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   const char* const refused[] = {"abc", "12,5", "", "   ", "1e5", "+3", "12 5"};
   for (const PasteCase& paste : Pastes()) {
     for (const char* text : refused) {
@@ -565,7 +565,7 @@ TEST_F(InputFilters, APasteThatHoldsNoNumberIsRefusedWholeWithABeepAndLeavesTheR
 // text: 2.9 as an N of 2.
 TEST_F(InputFilters, APasteGoesInWithoutTheWhiteSpaceRoundItAndCalculateReadsIt) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   struct Case {
     FieldOf field;
     const char* before;
@@ -620,7 +620,7 @@ TEST_F(InputFilters, EveryInputFieldRefusesAPasteOfLettersAndTakesATrimmedNumber
 // QLineEdit's own.
 TEST_F(InputFilters, AnUndoTakesBackAPasteAloneBetweenTypedKeys) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   for (const PasteCase& paste : Pastes()) {
     if (paste.name == std::string("drop")) continue;  // a drop leaves its text selected
     SCOPED_TRACE(paste.name);

@@ -33,6 +33,7 @@
 
 #include "framework/controls.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 #include "support/window_checks.h"
 #include "windows/about_wnd.h"
 
@@ -495,7 +496,7 @@ TEST_F(Layouts, EveryControlLiesWholeInItsPageAndWindowAndTheBannerCoversNone) {
 
 TEST_F(Layouts, AClickOnEachTabCaptionSelectsThatTab) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   const auto* bar = static_cast<const QTabBar*>(TextWidget(W().TabPanel1()));
   for (int tab : {1, 2, 3, 4, 5, 0}) {
     const QWidget* hit = ClickWindowAt(bar->mapTo(W().Widget(), bar->tabRect(tab).center()));
@@ -590,7 +591,7 @@ class TabOrder : public PanelTest, public ::testing::WithParamInterface<TabDesig
 // selected and however it was chosen; the round leaves the design as it was.
 TEST_P(TabOrder, TheTabKeyGoesRoundThePageByTabIndexUnderEveryDesign) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   EnterTab(GetParam().tab);
   for (const char* design : GetParam().designs) {
     SCOPED_TRACE(std::string("after a click on ") + design);
@@ -614,7 +615,7 @@ class FieldClicks : public PanelTest, public ::testing::WithParamInterface<TabDe
 // control that lies over it, under every design that shows the field.
 TEST_P(FieldClicks, AClickAtEachInputFieldPutsTheCursorThereUnderEveryDesign) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   EnterTab(GetParam().tab);
   for (const char* design : GetParam().designs) {
     SCOPED_TRACE(std::string("after a click on ") + design);
@@ -667,7 +668,7 @@ class ClickedResults : public PanelTest, public ::testing::WithParamInterface<Ta
 TEST_P(ClickedResults, AClickOnCalculateShowsAResultThatTypedDigitsLeaveAlone) {
   const TabExample& example = GetParam();
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   EnterTab(example.tab);
   for (const auto& [name, text] : example.inputs) Fill({{&W().Named<fw::TextField>(name), text}});
   const QWidget* hit = ClickAtPlace(W().Named<fw::PushButton>("CalcBtn" + TabSuffix(example.tab)));

@@ -11,6 +11,7 @@
 #include "app/module1.h"
 #include "support/number_text.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -266,7 +267,7 @@ TEST_F(MeansPanel, TheTabKeyVisitsTheInputsInOrderAndFieldsKeepTheirLimits) {
   FillMeans("99.67", "13.872", "12", "102.0", "13.995", "14");
   Calculate();  // the result fields are on show and enabled, and still no Tab stop
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   W().m1fld().SetFocus();
   // Then every design button by its TabIndex (8, 9 and 28), the push buttons among them.
   for (const char* next : {"sd1fld", "n1fld", "m2fld", "sd2fld", "n2fld", "IBtn", "RBtn", "CalcBtn",

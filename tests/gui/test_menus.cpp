@@ -82,7 +82,7 @@ TEST(EditMenuFromAnotherMenu, FollowsTheFieldTheUserLeftTheFocusIn) {
     for (bool selected : {false, true}) {
       const std::string what = WayName(way) + (selected ? ", the number selected" : "");
       ControlWnd& main = ControlWnd::Get();
-      QApplication::setActiveWindow(main.Widget());
+      ASSERT_TRUE(ActivateWindow(main));
       main.m1fld().SetText("");
       main.sd1fld().SetText("2");
       QTest::mouseClick(main.m1fld().Widget(), Qt::LeftButton);
@@ -119,7 +119,7 @@ TEST(EditMenuFromAnotherMenu, FollowsTheHelpTextOfItsOwnWindow) {
   const std::string original = help.EditField1().Text();
   for (Way way : {Way::SlideThePointer, Way::AltFEscAltE, Way::AltFRight}) {
     help.EditField1().SetText(original);
-    QApplication::setActiveWindow(help.Widget());
+    ASSERT_TRUE(ActivateWindow(help));
     auto* text = static_cast<QPlainTextEdit*>(help.EditField1().Widget());
     help.EditField1().SetFocus();
     QTextCursor cursor(text->document());

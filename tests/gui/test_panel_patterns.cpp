@@ -14,6 +14,7 @@
 
 #include "app/module1.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -310,7 +311,7 @@ TEST_P(PanelPatterns, ClearAndEnteringTheTabRestoreTheEmptyIndependentPanel) {
 TEST_P(PanelPatterns, ClicksOnTheButtonsLeaveTheCursorWhereItWas) {
   const Panel& panel = GetParam();
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   // A field with text, away from the first field and from the one that is emptied below.
   const char* typedInto =
       panel.inputs[1] == std::string(panel.emptied) ? panel.inputs[2] : panel.inputs[1];
@@ -353,7 +354,7 @@ TEST_P(PanelPatterns, ClicksOnTheButtonsLeaveTheCursorWhereItWas) {
 TEST_P(PanelPatterns, AFocusedButtonAnswersItsKeys) {
   const Panel& panel = GetParam();
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   FillDesign(1);
   Calculate();
   ASSERT_TRUE(Result().statistic.Visible());

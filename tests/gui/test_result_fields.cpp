@@ -17,6 +17,7 @@
 
 #include "support/number_text.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -231,7 +232,7 @@ TEST_F(ResultFields, ATextCutAtTheSmallestFontShowsAMarkWhereItIsCut) {
   // Clicked into, the field lets the user move through the whole text; leaving it shows the
   // start again.
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   field().SetFocus();
   ASSERT_TRUE(field().HasFocus());
   edit()->end(false);
@@ -247,7 +248,7 @@ TEST_F(ResultFields, ADoubleClickSelectsAWholeResultAndAWordOfAnInput) {
   Press(W().CalcBtn());
   ASSERT_EQ(W().tfld().Text(), "-0.425");
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   auto doubleClick = [](fw::TextField& field, int x) {
     QTest::mouseDClick(field.Widget(), Qt::LeftButton, {}, QPoint(x, field.Widget()->height() / 2));
     return static_cast<QLineEdit*>(field.Widget())->selectedText().toStdString();

@@ -147,7 +147,7 @@ int RunWithKey(QWidget* widget, QKeyCombination key, const std::string& what) {
 TEST(StartUp, CtrlQInTheAboutWindowQuits) {
   _LateStartup();
   QWidget* about = AboutWnd::Get().Widget();
-  QApplication::setActiveWindow(about);
+  ASSERT_TRUE(ActivateWindow(about));
   EXPECT_EQ(RunWithKey(about, Qt::ControlModifier | Qt::Key_Q, "Ctrl+Q at start"), 0);
 }
 
@@ -159,7 +159,7 @@ TEST(MainWindow, CtrlQInTheAboutWindowShownFromTheMenuQuits) {
   QWidget* about = AboutWnd::Get().Widget();
   ASSERT_TRUE(about->isVisible());
   // In front of the main window, so that only its own keys can serve the shortcut.
-  QApplication::setActiveWindow(about);
+  ASSERT_TRUE(ActivateWindow(about));
   ASSERT_EQ(QApplication::activeWindow(), about);
   EXPECT_EQ(RunWithKey(about, Qt::ControlModifier | Qt::Key_Q, "Ctrl+Q after Label > Quorvane"), 0);
 }
@@ -171,7 +171,7 @@ TEST(MainWindow, CtrlQInAHelpWindowQuitsWhileTheAboutWindowIsOnShow) {
   ControlWnd& main = ControlWnd::Get();
   helpWnd& help = helpWnd::Get();
   TriggerItem(main, "AboutQuorvane");
-  QApplication::setActiveWindow(help.Widget());
+  ASSERT_TRUE(ActivateWindow(help));
   help.EditField1().SetFocus();
   ASSERT_TRUE(AboutWnd::Get().Visible()) << "only the main window sends it away";
   EXPECT_EQ(RunWithKey(help.EditField1().Widget(), Qt::ControlModifier | Qt::Key_Q,
@@ -364,7 +364,7 @@ TEST(MainWindow, TheAboutWindowLeftAloneByAClosedMainWindowTakesTheKeys) {
   AboutWnd::Get().Timer1().Fire();
   ChooseItem(ControlWnd::Get(), "AboutMenu", "AboutQuorvane");
   QApplication::processEvents();
-  QApplication::setActiveWindow(ControlWnd::Get().Widget());  // the user goes for its close button
+  ASSERT_TRUE(ActivateWindow(ControlWnd::Get()));  // the user goes for its close button
   ControlWnd::Get().Close();
   DeleteClosedWindows();
   ASSERT_EQ(fw::Window::Existing<ControlWnd>(), nullptr);
@@ -487,7 +487,7 @@ TEST(MainWindow, EnteringATabClearsThatPanelOnly) {
 TEST(MainWindow, TheWheelOverTheTabsKeepsTheTabAndWhatWasTyped) {
   ControlWnd& main = ControlWnd::Get();
   main.Show();
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   main.m1fld().SetFocus();
   QTest::keyClicks(main.m1fld().Widget(), "99.67");
   main.m2fld().SetFocus();
@@ -519,7 +519,7 @@ TEST(MainWindow, EveryControlCarriesItsNameForTestsAndScreenReaders) {
 // the rest of the face stay as they were.
 TEST(MainWindow, TheFocusedPushButtonIsRinged) {
   ControlWnd& main = ControlWnd::Get();
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   main.RBtn().SetFocus();  // the Tab key's stop before Calculate
   for (fw::PushButton* button : {&main.CalcBtn(), &main.ClearBtn()}) {
     const QImage plain = button->Widget()->grab().toImage();
@@ -698,7 +698,7 @@ TEST(MenuBar, TheAboutItemBringsTheAboutWindowToTheFront) {
   QWidget* about = AboutWnd::Get().Widget();
   QApplication::processEvents();
   ASSERT_EQ(QApplication::activeWindow(), about);
-  QApplication::setActiveWindow(help.Widget());  // the user clicks into the help window
+  ASSERT_TRUE(ActivateWindow(help));  // the user clicks into the help window
   ASSERT_TRUE(about->isVisible());
   ASSERT_EQ(QApplication::activeWindow(), help.Widget());
   ChooseItem(help, "AboutMenu", "AboutQuorvane");
@@ -708,7 +708,7 @@ TEST(MenuBar, TheAboutItemBringsTheAboutWindowToTheFront) {
 
 TEST(MenuBar, FileQuitEndsTheEventLoop) {
   ControlWnd& main = ControlWnd::Get();
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   QTimer::singleShot(0, main.Widget(), [&main] { ChooseItem(main, "FileMenu", "FileQuit"); });
   HangGuard guard("File > Quit did not end the event loop");
   EXPECT_EQ(TheApp()->Run(), 0);
@@ -733,7 +733,7 @@ TEST(MenuBar, EditItemsActOnTheFocusedField) {
       {"EditSelectAll", [](QLineEdit&) {}, "12.5", "7", "12.5"},
   };
   ControlWnd& main = ControlWnd::Get();
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   auto* edit = static_cast<QLineEdit*>(main.m1fld().Widget());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item);
@@ -752,7 +752,7 @@ TEST(MenuBar, EditItemsActOnTheFocusedField) {
 // A result field can be selected and copied, but the menu offers nothing that would change it.
 TEST(MenuBar, AResultFieldOffersOnlySelectAllAndCopy) {
   ControlWnd& main = ControlWnd::Get();
-  QApplication::setActiveWindow(main.Widget());
+  ASSERT_TRUE(ActivateWindow(main));
   main.m1fld().SetText("99.67");
   main.sd1fld().SetText("13.872");
   main.n1fld().SetText("12");

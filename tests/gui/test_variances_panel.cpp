@@ -14,6 +14,7 @@
 #include "panels/panel_patterns.h"
 #include "support/number_text.h"
 #include "support/panel_fixture.h"
+#include "support/user_actions.h"
 
 namespace {
 
@@ -302,7 +303,7 @@ TEST_F(VariancesPanel, DesignsRelabelAndHideTheResultButKeepDirtyAndInputs) {
 
 TEST_F(VariancesPanel, TheTabKeyVisitsTheInputsColumnByColumn) {
   W().Show();
-  QApplication::setActiveWindow(W().Widget());
+  ASSERT_TRUE(ActivateWindow(W()));
   W().var1Fld().SetFocus();
   for (const char* next : {"n1fld1", "var2Fld", "n2fld1"}) {
     QTest::keyClick(W().FocusedControl()->Widget(), Qt::Key_Tab);

@@ -12,6 +12,21 @@
 #include <QMimeData>
 #include <QTest>
 
+::testing::AssertionResult ActivateWindow(QWidget* window) {
+  window->activateWindow();
+  // The window system delivers the activation as an event of its own, so it takes effect on the
+  // event loop; a window that is not on show never becomes active.
+  if (QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure() << "the window \"" << window->windowTitle().toStdString()
+                                       << "\" did not become the active one";
+}
+
+::testing::AssertionResult ActivateWindow(const fw::Window& window) {
+  return ActivateWindow(window.Widget());
+}
+
 QMenuBar* BarOf(const fw::Window& window) {
   return static_cast<QMainWindow*>(window.Widget())->menuBar();
 }

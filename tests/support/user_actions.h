@@ -1,6 +1,9 @@
 #pragma once
 
-// The menu bar and drag and drop, worked as the user works them, for the widget tests.
+// The menu bar, drag and drop and the choice of window, worked as the user works them, for the
+// widget tests.
+
+#include <gtest/gtest.h>
 
 #include <QPoint>
 #include <Qt>
@@ -12,6 +15,12 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QWidget;
+
+// Makes the window the active one as the user's click into it does: the window system activates
+// it, and the focus goes back to the control that last had it there. Waits until the window has
+// become active; a failure when it does not.
+::testing::AssertionResult ActivateWindow(QWidget* window);
+::testing::AssertionResult ActivateWindow(const fw::Window& window);
 
 QMenuBar* BarOf(const fw::Window& window);
 QMenu* MenuOf(const fw::Window& window, const char* menu);
