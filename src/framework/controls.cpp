@@ -19,8 +19,6 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QStyleOptionGroupBox>
-#include <QStylePainter>
 #include <QTabBar>
 #include <QTimer>
 #include <QValidator>
@@ -485,21 +483,45 @@ class TextAreaWidget : public QPlainTextEdit {
   }
 };
 
-// A group box through which its page shows: the style's frame and caption, without the faint
-// fill that the style lays inside the frame.
+// A group box through which its page shows: a thin rounded frame in light grey, the caption
+// above it at the left, and nothing filled. It is drawn here rather than by the style, whose
+// frame differs from one release to the next and lays a faint fill inside in some of them.
 class GroupBoxWidget : public QGroupBox {
  public:
   explicit GroupBoxWidget(QWidget* parent) : QGroupBox(parent) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    QStylePainter painter(this);
-    QStyleOptionGroupBox option;
-    initStyleOption(&option);
-    const QRect inside =
-        style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this);
-    painter.setClipRegion(QRegion(rect()).subtracted(inside));
-    painter.drawComplexControl(QStyle::CC_GroupBox, option);
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const bool captioned = !title().isEmpty();
+    // A captionless frame keeps a small margin above it; a caption takes its own line.
+    const int frameTop = captioned ? metrics.height() + kFrameMargin : kFrameMargin;
+    DrawFrame(painter, QRectF(1, frameTop, width() - 1, height() - frameTop));
+    if (captioned) {
+      painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                     QPalette::WindowText));
+      painter.drawText(QRect(0, 1, width(), metrics.height()),
+                       Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title());
+    }
+  }
+
+ private:
+  static constexpr int kFrameMargin = 4;
+
+  // The outline with softened corners and a lighter line just inside its top and left edges, in
+  // the program's own greys: the frame looks the same on any ground and under any theme.
+  static void DrawFrame(QPainter& painter, const QRectF& area) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0xF8, 0xF8, 0xF8), 1));
+    const QRectF inner = area.adjusted(1.5, 1.5, -1.5, -1.5);
+    painter.drawLine(QPointF(inner.left(), inner.top()), QPointF(inner.right(), inner.top()));
+    painter.drawLine(QPointF(inner.left(), inner.top()), QPointF(inner.left(), inner.bottom()));
+    painter.setPen(QPen(QColor(0xE4, 0xE4, 0xE4), 1));
+    painter.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.restore();
   }
 };
 
