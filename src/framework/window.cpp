@@ -38,6 +38,11 @@ std::map<std::type_index, Window*>& Instances() {
   return instances;
 }
 
+std::vector<Window*>& RunningHandlers() {
+  static std::vector<Window*> running;
+  return running;
+}
+
 QKeySequence ToKeySequence(const std::string& shortcut) {
   QString text = ToQt(shortcut);
   text.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
@@ -221,6 +226,18 @@ int Window::Count() {
   return static_cast<int>(Instances().size());
 }
 
+Window* Window::Handling() {
+  return RunningHandlers().empty() ? nullptr : RunningHandlers().back();
+}
+
+Window::HandlerScope::HandlerScope(Window& window) {
+  RunningHandlers().push_back(&window);
+}
+
+Window::HandlerScope::~HandlerScope() {
+  RunningHandlers().pop_back();
+}
+
 Window::Window() : widget_(new WindowWidget(*this)), content_(new QWidget) {
   widget_->setCentralWidget(content_);
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -360,7 +377,9 @@ void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> h
 
 bool Window::HandleMenuItem(const std::string& itemName) {
   auto found = menuHandlers_.find(itemName);
-  return found != menuHandlers_.end() && found->second && found->second();
+  if (found == menuHandlers_.end() || !found->second) return false;
+  HandlerScope running(*this);
+  return found->second();
 }
 
 void Window::BuildMenus() {

@@ -69,6 +69,19 @@ class Window {
   // How many windows exist now, of any class.
   static int Count();
 
+  // The window whose handler runs now (a control's event, the window's own or a menu item's), the
+  // innermost one while handlers nest; nullptr outside every handler. What a handler raises, such
+  // as a message box, belongs to that window.
+  static Window* Handling();
+  // Marks a handler of the window as running for as long as it lives.
+  class HandlerScope {
+   public:
+    explicit HandlerScope(Window& window);
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+  };
+
   void Show();
   void Hide();
   // Whether the window is on screen.
