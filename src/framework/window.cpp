@@ -334,8 +334,7 @@ void Window::Show() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QRect frame(QPoint(0, 0), widget_->size());
     if (properties_.placement == Placement::Cascade) {
-      const int step = 24 * (Count() % 8);
-      frame.moveTopLeft(screen.topLeft() + QPoint(40 + step, 40 + step));
+      frame.moveTopLeft(screen.topLeft() + TakeCascadePlace());
     } else {
       frame.moveCenter(screen.center());
     }
@@ -348,6 +347,22 @@ void Window::Show() {
   widget_->show();
   widget_->raise();
   widget_->activateWindow();
+}
+
+QPoint Window::TakeCascadePlace() {
+  constexpr int kSteps = 8;
+  const QPoint first(40, 40), step(24, 24);
+  const Window* newest = nullptr;
+  for (const auto& [type, window] : Instances()) {
+    if (window != this && window->cascadeStep_ >= 0 &&
+        (!newest || window->cascadeOrder_ > newest->cascadeOrder_)) {
+      newest = window;
+    }
+  }
+  static std::uint64_t placed = 0;
+  cascadeOrder_ = ++placed;
+  cascadeStep_ = newest ? (newest->cascadeStep_ + 1) % kSteps : 0;
+  return first + cascadeStep_ * step;
 }
 
 void Window::Hide() {
