@@ -59,6 +59,7 @@ class EventRouter : public QApplication {
 
  private:
   static bool RouteToWindow(Window& window, QWidget& widget, QEvent& event) {
+    Window::HandlerScope running(window);
     if (event.type() == QEvent::KeyPress) {
       const auto& key = static_cast<QKeyEvent&>(event);
       if (IsModifierKey(key.key())) return false;

@@ -7,6 +7,7 @@
 
 #include "framework/controls.h"
 #include "framework/program_error.h"
+#include "framework/window.h"
 
 // Event bindings as data: a window keeps a table of (control, event, member handler) and the
 // framework connects each row when the control is made.
@@ -44,6 +45,7 @@ void Bind(W& window, Object& control, const EventBinding<W>& binding) {
         using H = decltype(handler);
         // The control's event calls the window's handler with the event's own arguments.
         auto call = [&window, handler](auto&&... args) {
+          Window::HandlerScope running(window);
           return (window.*handler)(std::forward<decltype(args)>(args)...);
         };
         if constexpr (std::is_same_v<H, void (W::*)(PushButton&)>) {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "framework/qt_detail.h"
+#include "framework/window.h"
 
 namespace fw {
 namespace {
@@ -23,8 +24,11 @@ void MsgBox(const std::string& text) {
     MsgBoxHandler()(text);
     return;
   }
+  // The box belongs to the window whose handler asks, so that it stays over that window whichever
+  // window was in front when the user clicked.
+  const Window* asking = Window::Handling();
   QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), detail::ToQt(text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+                  QMessageBox::Ok, asking ? asking->Widget() : QApplication::activeWindow());
   box.setObjectName(QStringLiteral("MsgBox"));
   box.exec();
 }

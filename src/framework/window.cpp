@@ -38,6 +38,11 @@ std::map<std::type_index, Window*>& Instances() {
   return instances;
 }
 
+std::vector<Window*>& RunningHandlers() {
+  static std::vector<Window*> running;
+  return running;
+}
+
 QKeySequence ToKeySequence(const std::string& shortcut) {
   QString text = ToQt(shortcut);
   text.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
@@ -221,6 +226,18 @@ int Window::Count() {
   return static_cast<int>(Instances().size());
 }
 
+Window* Window::Handling() {
+  return RunningHandlers().empty() ? nullptr : RunningHandlers().back();
+}
+
+Window::HandlerScope::HandlerScope(Window& window) {
+  RunningHandlers().push_back(&window);
+}
+
+Window::HandlerScope::~HandlerScope() {
+  RunningHandlers().pop_back();
+}
+
 Window::Window() : widget_(new WindowWidget(*this)), content_(new QWidget) {
   widget_->setCentralWidget(content_);
   widget_->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -317,8 +334,7 @@ void Window::Show() {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QRect frame(QPoint(0, 0), widget_->size());
     if (properties_.placement == Placement::Cascade) {
-      const int step = 24 * (Count() % 8);
-      frame.moveTopLeft(screen.topLeft() + QPoint(40 + step, 40 + step));
+      frame.moveTopLeft(screen.topLeft() + TakeCascadePlace());
     } else {
       frame.moveCenter(screen.center());
     }
@@ -331,6 +347,22 @@ void Window::Show() {
   widget_->show();
   widget_->raise();
   widget_->activateWindow();
+}
+
+QPoint Window::TakeCascadePlace() {
+  constexpr int kSteps = 8;
+  const QPoint first(40, 40), step(24, 24);
+  const Window* newest = nullptr;
+  for (const auto& [type, window] : Instances()) {
+    if (window != this && window->cascadeStep_ >= 0 &&
+        (!newest || window->cascadeOrder_ > newest->cascadeOrder_)) {
+      newest = window;
+    }
+  }
+  static std::uint64_t placed = 0;
+  cascadeOrder_ = ++placed;
+  cascadeStep_ = newest ? (newest->cascadeStep_ + 1) % kSteps : 0;
+  return first + cascadeStep_ * step;
 }
 
 void Window::Hide() {
@@ -360,7 +392,9 @@ void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> h
 
 bool Window::HandleMenuItem(const std::string& itemName) {
   auto found = menuHandlers_.find(itemName);
-  return found != menuHandlers_.end() && found->second && found->second();
+  if (found == menuHandlers_.end() || !found->second) return false;
+  HandlerScope running(*this);
+  return found->second();
 }
 
 void Window::BuildMenus() {

@@ -15,6 +15,7 @@
 class QWidget;
 class QMainWindow;
 class QKeySequence;
+class QPoint;
 
 namespace fw {
 
@@ -24,7 +25,11 @@ class MenuItem;
 // A titled window, or a start-up picture: no frame, title or buttons, and no place in a taskbar or
 // window switcher, since it goes at the first key press.
 enum class Frame { Document = 0, Splash = 2 };
-enum class Placement { ScreenCentre = 0, Cascade = 3 };  // where a new window first appears
+// Where a new window first appears: centred on the screen, or in a cascade. A cascaded window
+// stands one step (24 points right, 24 down) on from the newest cascaded window still open, so
+// that it leaves that one's title in view; with none open, or after eight steps, it stands at the
+// first place, 40 points in from the top left corner of the screen's free area.
+enum class Placement { ScreenCentre = 0, Cascade = 3 };
 
 // A window's properties; the defaults make a titled, fixed-size window with close and minimise
 // buttons, centred on the screen and shown when made.
@@ -68,6 +73,19 @@ class Window {
   }
   // How many windows exist now, of any class.
   static int Count();
+
+  // The window whose handler runs now (a control's event, the window's own or a menu item's), the
+  // innermost one while handlers nest; nullptr outside every handler. What a handler raises, such
+  // as a message box, belongs to that window.
+  static Window* Handling();
+  // Marks a handler of the window as running for as long as it lives.
+  class HandlerScope {
+   public:
+    explicit HandlerScope(Window& window);
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+  };
 
   void Show();
   void Hide();
@@ -139,6 +157,8 @@ class Window {
   QWidget* ParentFor(const ControlSpec& spec, int& originX, int& originY) const;
   void ClosedByUser();
   static void PassKeysToSplash();
+  // Takes this window's step in the cascade; where its frame goes, from the screen's free area.
+  QPoint TakeCascadePlace();
 
   QMainWindow* widget_;
   QWidget* content_;
@@ -152,6 +172,8 @@ class Window {
   std::map<const QWidget*, Origin> origins_;  // window coordinates of each container
   std::map<std::string, std::function<bool()>> menuHandlers_;
   std::type_index type_ = typeid(void);
+  int cascadeStep_ = -1;  // none until the window is first shown in a cascade
+  std::uint64_t cascadeOrder_ = 0;
 };
 
 }  // namespace fw

@@ -12,7 +12,9 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -27,6 +29,7 @@
 #include "support/panel_fixture.h"
 #include "support/user_actions.h"
 #include "support/window_checks.h"
+#include "windows/about_wnd.h"
 #include "windows/help_wnd.h"
 
 namespace {
@@ -105,6 +108,51 @@ TEST(HelpWindows, EachButtonShowsItsPanelsHelp) {
     EXPECT_EQ(windows[tab]->Title(), "Quorvane Info");
     EXPECT_EQ(Heading(*windows[tab]), headings[tab]);
   }
+}
+
+std::string PlaceText(QPoint at) {
+  return std::to_string(at.x()) + ", " + std::to_string(at.y());
+}
+
+// Where a window's frame stands on the screen.
+std::string PlaceOf(const fw::Window& window) {
+  return PlaceText(window.Widget()->pos());
+}
+
+// Opened in turn, as the user opens them (each tab clicked, then its help button), the help
+// windows stand one step apart: the first 40 points in from the top left corner of the screen's
+// free area, each next one 24 points to the right of and below the one before, so that none
+// hides the title of another. One opened anew after a close goes one step on from the newest
+// one still open, not onto the place of one that is.
+TEST(HelpWindows, EachOpensOneStepOnFromTheOneBefore) {
+  // As after start-up: the About window has given way to the main window.
+  AboutWnd::Get().Hide();
+  ControlWnd& main = ControlWnd::Get();
+  main.Show();
+  auto* tabs = main.TabPanel1().Widget()->findChild<QTabBar*>();
+  ASSERT_NE(tabs, nullptr);
+  fw::Canvas* buttons[] = {&main.helpBtn(),  &main.helpBtn1(), &main.helpBtn2(),
+                           &main.helpBtn3(), &main.helpBtn4(), &main.helpBtn5()};
+  const auto open = [&](int tab) -> HelpWindow* {
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    EXPECT_EQ(main.TabPanel1().Value(), tab);
+    const int before = fw::Window::Count();
+    Click(*buttons[tab]);
+    EXPECT_EQ(fw::Window::Count(), before + 1) << "a new help window for tab " << tab;
+    return &PanelHelp(tab);
+  };
+  const QPoint first =
+      QGuiApplication::primaryScreen()->availableGeometry().topLeft() + QPoint(40, 40);
+  const QPoint step(24, 24);
+  for (int tab = 0; tab < 6; ++tab) {
+    const HelpWindow* help = open(tab);
+    EXPECT_EQ(PlaceOf(*help), PlaceText(first + tab * step)) << Heading(*help);
+  }
+
+  PanelHelp(2).Close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  const HelpWindow* again = open(2);
+  EXPECT_EQ(PlaceOf(*again), PlaceText(first + 6 * step)) << "one step on from the newest";
 }
 
 TEST(HelpWindows, TwoClicksLeaveOneWindow) {

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTabBar>
 #include <QTest>
@@ -746,6 +747,135 @@ TEST(MenuBar, EditItemsActOnTheFocusedField) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboardAfter);
     EXPECT_EQ(edit->selectedText().toStdString(), c.selectedAfter);
     EXPECT_TRUE(main.m1fld().HasFocus());
+  }
+}
+
+// A text that the Edit items work on, a panel's input field or a help window's text: the text
+// given to it, the part of it that the user selects and the key that takes the cursor to its
+// start (with Home).
+struct EditTarget {
+  const char* what;
+  fw::Window* window;
+  fw::Control* control;
+  std::string initial;
+  Qt::KeyboardModifiers toStart;
+  int from, length;
+};
+
+std::string TextOf(fw::Control& control) {
+  if (auto* field = dynamic_cast<fw::TextField*>(&control)) return field->Text();
+  return dynamic_cast<fw::TextArea&>(control).Text();
+}
+
+void SetTextOf(fw::Control& control, const std::string& text) {
+  if (auto* field = dynamic_cast<fw::TextField*>(&control)) {
+    field->SetText(text);
+  } else {
+    dynamic_cast<fw::TextArea&>(control).SetText(text);
+  }
+}
+
+std::string SelectedIn(fw::Control& control) {
+  if (auto* line = qobject_cast<QLineEdit*>(control.Widget())) {
+    return line->selectedText().toStdString();
+  }
+  const QString selected =
+      static_cast<QPlainTextEdit*>(control.Widget())->textCursor().selectedText();
+  return QString(selected).replace(QChar::ParagraphSeparator, '\n').toStdString();
+}
+
+std::vector<EditTarget> EditTargets() {
+  ControlWnd& main = ControlWnd::Get();
+  helpWnd& help = helpWnd::Get();
+  return {
+      {"the Means panel's first field", &main, &main.m1fld(), "12.345", Qt::NoModifier, 1, 3},
+      // The start of the text, over several lines, so that a message shows what went wrong.
+      {"the Means help text", &help, &help.EditField1(), help.EditField1().Text().substr(0, 90),
+       Qt::ControlModifier, 12, 3},
+  };
+}
+
+// With part of a text selected by the keys, each Edit item chosen from the menu acts on that part
+// alone and leaves the rest; Undo takes back the last edit only; Select All selects the whole.
+// The clipboard holds "7" before each item.
+TEST(MenuBar, EditItemsActOnTheSelectedPartAlone) {
+  // What the text, the clipboard and the selection are after the item, from the text before it
+  // split round the selected part.
+  using S = const std::string&;
+  struct Case {
+    const char* item;
+    // The user's edits before the item, with the part selected.
+    std::function<void(QWidget*)> before;
+    std::function<std::string(S head, S part, S tail)> textAfter, clipboardAfter, selectedAfter;
+  };
+  const auto none = [](QWidget*) {};
+  const auto seven = [](S, S, S) { return std::string("7"); };
+  const auto nothing = [](S, S, S) { return std::string(); };
+  const auto thePart = [](S, S part, S) { return part; };
+  const auto whole = [](S head, S part, S tail) { return head + part + tail; };
+  const auto withoutThePart = [](S head, S, S tail) { return head + tail; };
+  const Case cases[] = {
+      {"EditCut", none, withoutThePart, thePart, nothing},
+      {"EditCopy", none, whole, thePart, thePart},
+      {"EditPaste", none, [](S head, S, S tail) { return head + "7" + tail; }, seven, nothing},
+      {"EditClear", none, withoutThePart, seven, nothing},
+      // The part typed over with 8, then 9 typed after a click of Right: Undo takes the 9 back.
+      {"EditUndo",
+       [](QWidget* w) {
+         QTest::keyClick(w, Qt::Key_8);
+         QTest::keyClick(w, Qt::Key_Right);
+         QTest::keyClick(w, Qt::Key_9);
+       },
+       [](S head, S, S tail) { return head + "8" + tail; }, seven, nothing},
+      {"EditSelectAll", none, whole, seven, whole},
+  };
+  for (const EditTarget& target : EditTargets()) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(target.what) + ", " + c.item);
+      target.window->Show();
+      QApplication::processEvents();
+      fw::Control& control = *target.control;
+      SetTextOf(control, target.initial);
+      control.SetFocus();
+      QWidget* widget = control.Widget();
+      QTest::keyClick(widget, Qt::Key_Home, target.toStart);
+      for (int i = 0; i < target.from; ++i) QTest::keyClick(widget, Qt::Key_Right);
+      for (int i = 0; i < target.length; ++i) {
+        QTest::keyClick(widget, Qt::Key_Right, Qt::ShiftModifier);
+      }
+      const std::string& text = target.initial;
+      const std::string head = text.substr(0, target.from);
+      const std::string part = text.substr(target.from, target.length);
+      const std::string tail = text.substr(target.from + target.length);
+      ASSERT_EQ(SelectedIn(control), part);
+      QGuiApplication::clipboard()->setText("7");
+      c.before(widget);
+
+      ChooseItem(*target.window, "EditMenu", c.item);
+      EXPECT_EQ(TextOf(control), c.textAfter(head, part, tail));
+      EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+                c.clipboardAfter(head, part, tail));
+      EXPECT_EQ(SelectedIn(control), c.selectedAfter(head, part, tail));
+      EXPECT_TRUE(control.HasFocus());
+    }
+  }
+}
+
+// In an empty text only Paste is offered, and only while the clipboard holds text: there is
+// nothing to undo, cut, copy, clear or select.
+TEST(MenuBar, AnEmptyTextOffersOnlyPaste) {
+  using Offered = std::vector<bool>;
+  for (const EditTarget& target : EditTargets()) {
+    SCOPED_TRACE(target.what);
+    target.window->Show();
+    QApplication::processEvents();
+    SetTextOf(*target.control, "");
+    target.control->SetFocus();
+    QGuiApplication::clipboard()->setText("7");
+    //                                          Undo   Cut    Copy   Paste  Clear  Select All
+    EXPECT_EQ(OfferedEditItems(*target.window), (Offered{false, false, false, true, false, false}));
+    QGuiApplication::clipboard()->clear();
+    EXPECT_EQ(OfferedEditItems(*target.window), Offered(6, false)) << "an empty clipboard";
   }
 }
 
