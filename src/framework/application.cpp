@@ -4,9 +4,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QTimer>
 
 #include "framework/controls.h"
+#include "framework/program_palette.h"
 #include "framework/qt_detail.h"
 #include "framework/window.h"
 #include "framework/window_widget.h"
@@ -48,6 +50,9 @@ class EventRouter : public QApplication {
   using QApplication::QApplication;
 
   bool notify(QObject* receiver, QEvent* event) override {
+    // The desktop's theme changed: the platform hands over its colours once the windows have heard
+    // of it, so the program's own are put back after that.
+    if (event->type() == QEvent::ThemeChange) RepinPaletteSoon();
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) {
       auto* widget = qobject_cast<QWidget*>(receiver);
       if (Window* window = OwnerOf(widget); window && RouteToWindow(*window, *widget, *event)) {
@@ -57,7 +62,26 @@ class EventRouter : public QApplication {
     return QApplication::notify(receiver, event);
   }
 
+ protected:
+  // Whoever set another palette, a theme's or one from code, the program keeps its own colours.
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+      detail::PinProgramPalette();
+      RepinPaletteSoon();
+    }
+    return QApplication::event(event);
+  }
+
  private:
+  void RepinPaletteSoon() {
+    if (repinPending_) return;
+    repinPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+      repinPending_ = false;
+      detail::PinProgramPalette();
+    });
+  }
+
   static bool RouteToWindow(Window& window, QWidget& widget, QEvent& event) {
     Window::HandlerScope running(window);
     if (event.type() == QEvent::KeyPress) {
@@ -72,6 +96,8 @@ class EventRouter : public QApplication {
     const QPoint at = content->mapFromGlobal(widget.mapToGlobal(mouse.position().toPoint()));
     return window.Event_MouseDown(at.x(), at.y());
   }
+
+  bool repinPending_ = false;
 };
 
 }  // namespace
@@ -102,6 +128,12 @@ Application::Application() : impl_(std::make_unique<Impl>()) {
   // quorvane.desktop, whose name and icon it shows for them.
   QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  // The windows look as their properties draw them on every desktop: a dark theme's light text
+  // would be lost on their white grounds.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
+  detail::PinProgramPalette();
   gCurrent = this;
 }
 

@@ -18,10 +18,10 @@ void UsePlainDesktop() {
   }
 }
 
-int RunWidgetTests(int argc, char** argv, const std::function<void()>& setUpScreen) {
+int RunWidgetTests(int argc, char** argv, const std::function<void()>& setUpDesktop) {
   // However the tests are started, so before the application object reads the environment.
   UsePlainDesktop();
-  if (setUpScreen) setUpScreen();
+  if (setUpDesktop) setUpDesktop();
   ::testing::InitGoogleTest(&argc, argv);
   fw::Application::SetArguments(argc, argv);
   // Listing the tests, as the build does to learn them, needs no application object; made, it

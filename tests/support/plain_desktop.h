@@ -8,7 +8,7 @@
 // the focus ring and the group boxes are drawn otherwise).
 void UsePlainDesktop();
 
-// The main() of a widget test program: the plain desktop, then the screen that the program draws
-// on where it sets one up of its own, then the application object as start-up makes it, then the
-// tests.
-int RunWidgetTests(int argc, char** argv, const std::function<void()>& setUpScreen = {});
+// The main() of a widget test program: the plain desktop, then the screen or desktop theme that
+// the program runs under where it sets one up of its own, then the application object as start-up
+// makes it, then the tests.
+int RunWidgetTests(int argc, char** argv, const std::function<void()>& setUpDesktop = {});
