@@ -465,9 +465,36 @@ void ExpectProseAsTheTable(int tab, int number, const PrintedExample& example, c
   }
 }
 
+int Decimals(const std::string& number) {
+  const size_t point = number.find('.');
+  return point == std::string::npos ? 0 : static_cast<int>(number.size() - point - 1);
+}
+
+// Whether a stated result is the shown one to the places that the statement prints: written as
+// the field writes it (its sign, its leading zero or none) and rounded to as many decimals as the
+// statement has, which are no more than the field shows. A shown value that lies halfway between
+// two such roundings (-0.425 to two places) is itself rounded, so the exact result decides.
+::testing::AssertionResult StatedAsShown(const std::string& stated, const std::string& shown,
+                                         double exact) {
+  const int decimals = Decimals(stated);
+  if (decimals > Decimals(shown)) {
+    return ::testing::AssertionFailure()
+           << "\"" << stated << "\" states more places than the panel's \"" << shown << "\"";
+  }
+  static const std::regex half("50*");
+  const bool halfway = decimals < Decimals(shown) &&
+                       std::regex_match(shown.substr(shown.find('.') + 1 + decimals), half);
+  std::string rounded = FixedText(halfway ? exact : ReadNumber(shown), decimals);
+  if (shown.starts_with('+') && !rounded.starts_with('-')) rounded.insert(0, "+");
+  if (shown.starts_with('.') && rounded.starts_with("0.")) rounded.erase(0, 1);
+  if (rounded == stated) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "\"" << stated << "\" is not the panel's \"" << shown
+                                       << "\" to " << decimals << " decimals";
+}
+
 // The result line names each result by its caption on the panel ("p x 2" and the like for p) and
-// writes it as the panel's field shows it, the sign of the statistic included; and the panel's
-// result is the example's own.
+// gives it as the panel's field shows it, to the places that the line prints, the sign of the
+// statistic included; and the panel's result is the example's own.
 void ExpectShownAsStated(const PrintedExample& example, const TabResults& shown,
                          const Anchor& anchor) {
   auto stated = [&](auto named) {
@@ -477,13 +504,16 @@ void ExpectShownAsStated(const PrintedExample& example, const TabResults& shown,
     }
     return values;
   };
+  auto expectOne = [](const std::vector<std::string>& values, const std::string& field,
+                      double exact, const std::string& name) {
+    ASSERT_EQ(values.size(), 1u) << "one " << name << " stated; the panel shows " << field;
+    EXPECT_TRUE(StatedAsShown(values.front(), field, exact)) << name;
+  };
   const std::string caption = shown.statisticCaption.Text();
-  EXPECT_EQ(stated([&](const std::string& name) { return name == caption; }),
-            std::vector<std::string>{shown.statistic.Text()})
-      << caption << " = " << shown.statistic.Text();
-  EXPECT_EQ(stated([](const std::string& name) { return name.starts_with('p'); }),
-            std::vector<std::string>{shown.p.Text()})
-      << "p = " << shown.p.Text();
+  expectOne(stated([&](const std::string& name) { return name == caption; }),
+            shown.statistic.Text(), anchor.statistic, caption);
+  expectOne(stated([](const std::string& name) { return name.starts_with('p'); }), shown.p.Text(),
+            ExactP(anchor), "p");
   EXPECT_EQ(
       stated([](const std::string& name) { return name == "df"; }),
       shown.df.Visible() ? std::vector<std::string>{shown.df.Text()} : std::vector<std::string>{})
@@ -618,9 +648,7 @@ struct End {
 };
 
 End EndOf(const std::string& printed, int outward) {
-  const size_t point = printed.find('.');
-  const int decimals =
-      point == std::string::npos ? 0 : static_cast<int>(printed.size() - point - 1);
+  const int decimals = Decimals(printed);
   std::string beyond =
       FixedText(ReadNumber(printed) + outward * std::pow(10.0, -decimals), decimals);
   // Written as short as a user writes it: 1.0000 as 1, 0.0000 as 0.
