@@ -39,10 +39,10 @@ class CorrelationsPanel : public PanelTest {
   // Every control of the window that has a tooltip, with its text.
   std::map<std::string, std::string> Tooltips() {
     std::map<std::string, std::string> tips;
-#define QV_COLLECT_TIP(cls, name) \
-  if (!W().name().HelpTag().empty()) tips[#name] = W().name().HelpTag();
-    QV_MAIN_WINDOW_CONTROLS(QV_COLLECT_TIP)
-#undef QV_COLLECT_TIP
+    for (fw::Object* object : W().Objects()) {
+      auto* control = dynamic_cast<fw::Control*>(object);
+      if (control && !control->HelpTag().empty()) tips[control->Name()] = control->HelpTag();
+    }
     return tips;
   }
 };
