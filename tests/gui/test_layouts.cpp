@@ -34,6 +34,7 @@
 
 #include "framework/controls.h"
 #include "framework/text_services.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 #include "support/window_checks.h"
 #include "windows/about_wnd.h"
@@ -340,9 +341,7 @@ Advances AdvancesOf(const QFont& font, const QString& characters) {
 }
 
 std::string AdvanceText(QChar c, qreal advance) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", advance);
-  return "\"" + QString(c).toStdString() + "\" " + text + " px";
+  return "\"" + QString(c).toStdString() + "\" " + FixedText(advance, 2) + " px";
 }
 
 std::string ColorText(std::uint32_t rgb) {

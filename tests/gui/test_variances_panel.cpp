@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -229,9 +228,7 @@ TEST_F(VariancesPanel, ALongFShowsInExponentFormWithItsSign) {
   const std::string text = W().tfld1().Text();
   const std::string mantissa = text.substr(0, text.find('E'));
   const int digits = static_cast<int>(std::count_if(mantissa.begin(), mantissa.end(), ::isdigit));
-  char rounded[32];
-  std::snprintf(rounded, sizeof rounded, "%+.*E", digits - 1, ReadNumber(fixed));
-  EXPECT_EQ(text, rounded);
+  EXPECT_EQ(text, SignedExponentText(ReadNumber(fixed), digits));
   ExpectAsManyDigitsAsFit(W().tfld1(), fixed, digits);
   EXPECT_EQ(W().dffld1().Text(), "9,11");
   EXPECT_EQ(W().pfld1().Text(), ExpectedPText(ExactTwoSidedF(f, 9, 11)));
