@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,8 @@
 #include <vector>
 
 #include "framework/controls.h"
+#include "framework/text_services.h"
+#include "support/number_text.h"
 #include "support/panel_fixture.h"
 #include "support/user_actions.h"
 #include "support/window_checks.h"
@@ -61,8 +64,9 @@ std::string ClassOf(const fw::Object& object) {
 
 constexpr bool kShown = true, kHidden = false, kSelected = true;
 
-// A font as the user sees it: its size in pixels (one point is one pixel), its style, and
-// whether every character is as wide as the next, as in "Courier", or not, as in "System".
+// A font as the user sees it: its size in pixels (one point is one pixel), its style, and its
+// pitch: whether the characters the control draws all advance by one width, as in "Courier", or
+// not, as in "System".
 struct FontOf {
   int pixels;  // 0: the control draws no text of its own
   bool bold = false, italic = false, fixedPitch = false;
@@ -294,6 +298,53 @@ std::string FontText(const FontOf& font) {
          (font.italic ? " italic" : "") + (font.fixedPitch ? ", fixed pitch" : ", proportional");
 }
 
+// The characters of the numbers that the program writes into a result field: a statistic, a p
+// and the exponent form of a long one.
+QString ResultCharacters() {
+  return QString::fromStdString(fw::Format(-1234567890.5, "+####.000") + fw::Format(0.5, ".0000") +
+                                fw::ExponentForm("+246913578000.000", 4));
+}
+
+// The characters by which the control's pitch shows: those an input field takes (a paste may
+// bring any character of the field's keys), those of the numbers a result field shows, and
+// those of any other control's own text.
+QString CharactersDrawn(const fw::Control& control) {
+  if (auto* field = dynamic_cast<const fw::TextField*>(&control)) {
+    if (field->ReadOnly()) return ResultCharacters();
+    return QString::fromStdString(field->PasteCharacters());
+  }
+  QString text = QString::fromStdString(ShownText(control));
+  if (dynamic_cast<const fw::TabPanel*>(&control)) text.remove('|');  // drawn apart, not as "|"
+  return text;
+}
+
+// How the characters advance in the font the control draws them in: by one width in a fixed
+// pitch; the narrowest and the widest of them tell a proportional one.
+struct Advances {
+  QChar narrowest, widest;
+  qreal narrow = 0, wide = 0;
+  bool OneWidth() const { return wide - narrow < 0.01; }
+};
+
+Advances AdvancesOf(const QFont& font, const QString& characters) {
+  const QFontMetricsF metrics(font);
+  Advances advances;
+  for (const QChar c : characters) {
+    const qreal advance = metrics.horizontalAdvance(c);
+    if (advances.narrowest.isNull() || advance < advances.narrow) {
+      advances.narrowest = c, advances.narrow = advance;
+    }
+    if (advances.widest.isNull() || advance > advances.wide) {
+      advances.widest = c, advances.wide = advance;
+    }
+  }
+  return advances;
+}
+
+std::string AdvanceText(QChar c, qreal advance) {
+  return "\"" + QString(c).toStdString() + "\" " + FixedText(advance, 2) + " px";
+}
+
 std::string ColorText(std::uint32_t rgb) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(rgb));
@@ -319,10 +370,27 @@ const QWidget* TextWidget(const fw::Control& control) {
   return control.Widget();
 }
 
-// The font the control's text is drawn in, as the font system matched it.
-FontOf DrawnFont(const fw::Control& control) {
-  const QFontInfo info(TextWidget(control)->font());
-  return {info.pixelSize(), info.bold(), info.italic(), info.fixedPitch()};
+// The font the control's text is drawn in, as the font system matched it, with its pitch as
+// the control's characters advance in it, their narrowest and widest after it. A text of one
+// character shows no pitch: there the layout's is taken.
+std::string DrawnFontText(const fw::Control& control, const FontOf& laidOut) {
+  const QFont font = TextWidget(control)->font();
+  const QFontInfo info(font);
+  const QString characters = CharactersDrawn(control);
+  const Advances advances = AdvancesOf(font, characters);
+  const bool seen =
+      characters.size() > 1 && std::any_of(characters.begin(), characters.end(),
+                                           [&](QChar c) { return c != characters.front(); });
+  const FontOf drawn{info.pixelSize(), info.bold(), info.italic(),
+                     seen ? advances.OneWidth() : laidOut.fixedPitch};
+  std::string text = FontText(drawn);
+  if (drawn.fixedPitch != laidOut.fixedPitch) {
+    text += advances.OneWidth() ? " (" + AdvanceText(advances.widest, advances.wide) +
+                                      " for each of \"" + characters.toStdString() + "\")"
+                                : " (" + AdvanceText(advances.narrowest, advances.narrow) + ", " +
+                                      AdvanceText(advances.widest, advances.wide) + ")";
+  }
+  return text;
 }
 
 // The colour a label or field draws its text with, in its present state: a label draws with the
@@ -381,7 +449,8 @@ std::vector<std::string> Disagreements(const fw::Window& window, const std::vect
       differ(row, "Visible", control->Visible() ? "True" : "False", row.visible ? "True" : "False");
       differ(row, "place", RectText(InContent(window, control->Widget())),
              RectText({row.left, row.top, row.width, row.height}));
-      if (row.font.pixels) differ(row, "font", FontText(DrawnFont(*control)), FontText(row.font));
+      if (row.font.pixels)
+        differ(row, "font", DrawnFontText(*control, row.font), FontText(row.font));
       if (row.color != kNoColor) {
         differ(row, "text colour", ColorText(DrawnColor(*control)), ColorText(row.color));
       }
@@ -514,6 +583,21 @@ bool IsResultField(const Row& row) {
     if (suffix.empty() || (suffix.size() == 1 && std::isdigit(suffix[0]))) return true;
   }
   return false;
+}
+
+// Every input field shows the longest text it takes whole in its own font, whatever the widths of
+// the font that the machine gives it: as many of its widest character as its limit lets in.
+TEST_F(Layouts, EveryInputFieldShowsTheLongestTextItTakesWhole) {
+  for (const Row& row : kMainWindow) {
+    if (row.cls != std::string(kTextField) || IsResultField(row)) continue;
+    auto& field = W().Named<fw::TextField>(row.name);
+    const Advances advances = AdvancesOf(field.Widget()->font(), CharactersDrawn(field));
+    const std::string longest = QString(field.LimitText(), advances.widest).toStdString();
+    Fill({{&field, longest}});
+    const TextPlacement at = Placement(field);
+    EXPECT_TRUE(at.Whole()) << row.name << " shows \"" << longest << "\" from " << at.start
+                            << " to " << at.end << " in " << at.left << " to " << at.right;
+  }
 }
 
 // Whether the Tab key stops on a control of that row when it is on show: an input field, a design

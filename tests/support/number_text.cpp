@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 
@@ -20,6 +21,19 @@ std::string FixedText(double value, int decimals) {
     return "";
   }
   return std::string(buffer, end);
+}
+
+std::string SignedExponentText(double value, int significantDigits) {
+  char buffer[40];
+  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::scientific, significantDigits - 1);
+  if (error != std::errc()) {
+    ADD_FAILURE() << "no room for an exponent text of " << value;
+    return "";
+  }
+  std::string text(buffer, end);
+  std::replace(text.begin(), text.end(), 'e', 'E');
+  return value < 0 ? text : "+" + text;
 }
 
 double ReadNumber(std::string_view text) {

@@ -12,6 +12,9 @@
 std::string IntText(std::int64_t value);
 // Fixed notation with the given number of decimals, correctly rounded ("%.*f" in the C locale).
 std::string FixedText(double value, int decimals);
+// Exponent notation with a sign and the given number of significant digits, correctly rounded
+// ("%+.*E" in the C locale, one digit fewer as the precision).
+std::string SignedExponentText(double value, int significantDigits);
 // The number that the whole text reads as; a leading "+" is allowed. Text that is no number
 // fails the test and gives NaN.
 double ReadNumber(std::string_view text);

@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "framework/services.h"
+#include "framework/text_services.h"
 #include "support/number_text.h"
 #include "windows/help_wnd.h"
 
@@ -184,8 +185,9 @@ double ExactTwoSidedF(double f, double df1, double df2) {
   return std::min(0.9999, 2 * std::min(upper, 1 - upper));
 }
 
-TextPlacement Placement(fw::TextField& field) {
-  auto* edit = static_cast<QLineEdit*>(field.Widget());
+namespace {
+
+TextPlacement PlacementIn(QLineEdit* edit) {
   edit->grab();  // painting places the text; moving the cursor below does not until the next
   const int cursor = edit->cursorPosition();
   auto xAt = [edit](int position) {
@@ -201,4 +203,34 @@ TextPlacement Placement(fw::TextField& field) {
   const QRect inner = edit->contentsRect().adjusted(frame, 0, -frame, 0);
   return {start, end, inner.left(), inner.right(),
           QFontMetrics(edit->font()).horizontalAdvance(edit->text())};
+}
+
+}  // namespace
+
+TextPlacement Placement(fw::TextField& field) {
+  return PlacementIn(static_cast<QLineEdit*>(field.Widget()));
+}
+
+PlainFit FitOf(const fw::TextField& field, const std::string& text, int pixels) {
+  const auto* like = static_cast<const QLineEdit*>(field.Widget());
+  QLineEdit plain(like->parentWidget());
+  QFont font = like->font();
+  font.setPixelSize(pixels);
+  plain.setFont(font);
+  plain.setAlignment(like->alignment());
+  plain.setReadOnly(true);
+  plain.resize(like->size());
+  plain.setText(QString::fromStdString(text));  // the cursor after the text
+  const TextPlacement atEnd = PlacementIn(&plain);
+  plain.setCursorPosition(0);
+  const TextPlacement atStart = PlacementIn(&plain);
+  return {atStart.start == atEnd.start && atStart.Whole(), atStart.Whole()};
+}
+
+void ExpectAsManyDigitsAsFit(const fw::TextField& field, const std::string& fixed, int digits) {
+  constexpr int kMostDigits = 17;  // as many as a double holds
+  if (digits >= kMostDigits) return;
+  const std::string longer = fw::ExponentForm(fixed, digits + 1);
+  EXPECT_FALSE(FitOf(field, longer, kSmallestResultPixels).aligned)
+      << field.Name() << " shows " << digits << " digits, but " << longer << " fits too";
 }

@@ -106,6 +106,24 @@ struct TextPlacement {
   int width;
 
   bool FromStart() const { return start >= left; }
-  bool Whole() const { return FromStart() && end <= right && width <= right - left; }
+  // The end is the place after the last character, so the text's last pixel lies within the
+  // frame while the end is no more than one past its inner edge.
+  bool Whole() const { return FromStart() && end <= right + 1 && width <= right - left + 1; }
 };
 TextPlacement Placement(fw::TextField& field);
+
+// How a plain line edit dressed as the field shows a text in the field's font at that size in
+// pixels: whether the text fits the field's alignment, as QLineEdit places a text that fits
+// whichever character the cursor is at, and whether, shown from its first character, it ends
+// within the field. What fits depends on the widths of the fonts the machine holds.
+struct PlainFit {
+  bool aligned, wholeFromStart;
+};
+PlainFit FitOf(const fw::TextField& field, const std::string& text, int pixels);
+
+// The smallest font a result field shrinks a long number to, in pixels: no smaller can be read.
+constexpr int kSmallestResultPixels = 8;
+
+// A number too long for a result field shows in exponent form with as many significant digits as
+// fit in the field's alignment: with one more, the form would not fit it even at the smallest font.
+void ExpectAsManyDigitsAsFit(const fw::TextField& field, const std::string& fixed, int digits);
